@@ -1,0 +1,38 @@
+#pragma once
+// OutputFile: the one way generators open the files they write. The file is
+// opened with truncation in binary mode (so only "\n" line ends are written).
+// When it cannot be created, or a write fails (a full disk), an error text
+// naming the file is thrown, so nothing is lost silently.
+#include <fstream>
+
+#include "rt/str.h"
+
+class OutputFile {
+public:
+  explicit OutputFile(const Str& path);  // throws Str when it cannot be created
+  // Flushes and closes; throws Str when anything written was lost. Call it
+  // when the file is complete. A file still open at destruction is closed
+  // then; a failure there ends the run with status 1 after its message.
+  void close();
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  std::ostream& stream() { return out_; }
+  const Str& path() const { return path_; }
+  template <class T>
+  OutputFile& operator<<(const T& v) {
+    out_ << v;
+    return *this;
+  }
+
+private:
+  bool flushAndClose();  // answers whether everything reached the file
+
+  Str path_;
+  std::ofstream out_;
+  bool closed_ = false;
+};
+
+// The sink that swallows everything (the null output of check-only runs).
+std::ostream& nullSink();

@@ -1,0 +1,160 @@
+#include "rt/str.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <regex>
+
+Str::Str(const char* text) {
+  if (text) {
+    text_ = text;
+    null_ = false;
+  }
+}
+
+Str::Str(const char* text, std::size_t length) : null_(text == nullptr) {
+  if (text) text_.assign(text, length);
+}
+
+Str::Str(char c) : text_(1, c), null_(false) {}
+
+Str& Str::operator<<(const Str& s) {
+  text_ += s.text_;
+  null_ = false;
+  return *this;
+}
+Str& Str::operator<<(const char* s) {
+  if (s) text_ += s;
+  null_ = false;
+  return *this;
+}
+Str& Str::operator<<(const std::string& s) {
+  text_ += s;
+  null_ = false;
+  return *this;
+}
+Str& Str::operator<<(char c) {
+  text_ += c;
+  null_ = false;
+  return *this;
+}
+Str& Str::operator<<(int n) { return *this << std::to_string(n); }
+Str& Str::operator<<(long n) { return *this << std::to_string(n); }
+Str& Str::operator<<(long long n) { return *this << std::to_string(n); }
+Str& Str::operator<<(unsigned n) { return *this << std::to_string(n); }
+Str& Str::operator<<(unsigned long n) { return *this << std::to_string(n); }
+Str& Str::operator<<(unsigned long long n) { return *this << std::to_string(n); }
+
+std::size_t Str::find(const Str& what, std::size_t from) const {
+  return text_.find(what.text_, from);
+}
+std::size_t Str::find(char c, std::size_t from) const { return text_.find(c, from); }
+std::size_t Str::rfind(char c) const { return text_.rfind(c); }
+
+Str Str::substr(std::size_t pos, std::size_t len) const {
+  if (pos >= text_.size()) return Str("");
+  return Str(text_.substr(pos, len));
+}
+
+bool Str::startsWith(const Str& prefix) const {
+  return text_.compare(0, prefix.text_.size(), prefix.text_) == 0;
+}
+
+bool Str::endsWith(const Str& suffix) const {
+  return text_.size() >= suffix.text_.size() &&
+         text_.compare(text_.size() - suffix.text_.size(), suffix.text_.size(), suffix.text_) == 0;
+}
+
+Str Str::toUpper() const {
+  Str r(*this);
+  for (char& c : r.text_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return r;
+}
+
+Str Str::toLower() const {
+  Str r(*this);
+  for (char& c : r.text_) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return r;
+}
+
+Str Str::trim() const {
+  if (null_) return Str();
+  static const char* const blanks = " \t\r\n";
+  std::size_t b = text_.find_first_not_of(blanks);
+  if (b == std::string::npos) return Str("");
+  std::size_t e = text_.find_last_not_of(blanks);
+  return Str(text_.substr(b, e - b + 1));
+}
+
+int Str::toInt() const { return static_cast<int>(std::strtol(text_.c_str(), nullptr, 10)); }
+
+Str Str::backSlashify() const {
+  if (null_) return Str();
+  std::string r;
+  r.reserve(text_.size());
+  for (char c : text_) {
+    switch (c) {
+      case '\\': r += "\\\\"; break;
+      case '"': r += "\\\""; break;
+      case '\n': r += "\\n"; break;
+      case '\t': r += "\\t"; break;
+      case '\r': r += "\\r"; break;
+      default: r += c;
+    }
+  }
+  return Str(std::move(r));
+}
+
+Str Str::replaceStr(const Str& from, const Str& to) const {
+  if (from.text_.empty()) return *this;
+  std::string r;
+  std::size_t pos = 0;
+  for (std::size_t hit; (hit = text_.find(from.text_, pos)) != std::string::npos;
+       pos = hit + from.text_.size())
+    r.append(text_, pos, hit - pos).append(to.text_);
+  r.append(text_, pos, std::string::npos);
+  Str out(std::move(r));
+  out.null_ = null_;
+  return out;
+}
+
+bool Str::checkRegExp(const Str& pattern) const {
+  try {
+    return std::regex_search(text_, std::regex(pattern.text_, std::regex::extended));
+  } catch (const std::regex_error&) {
+    return false;
+  }
+}
+
+bool operator==(const Str& a, const Str& b) { return a.std() == b.std(); }
+bool operator==(const Str& a, const char* b) { return a.std() == (b ? b : ""); }
+bool operator==(const char* a, const Str& b) { return b == a; }
+bool operator!=(const Str& a, const Str& b) { return !(a == b); }
+bool operator!=(const Str& a, const char* b) { return !(a == b); }
+bool operator!=(const char* a, const Str& b) { return !(b == a); }
+bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
+bool operator>(const Str& a, const Str& b) { return b < a; }
+
+Str operator+(const Str& a, const Str& b) { return Str(a) << b; }
+Str operator+(const Str& a, const char* b) { return Str(a) << b; }
+Str operator+(const char* a, const Str& b) { return Str(a ? a : "") << b; }
+Str operator+(const Str& a, const std::string& b) { return Str(a) << b; }
+Str operator+(const Str& a, char c) { return Str(a) << c; }
+Str operator+(const Str& a, int n) { return Str(a) << n; }
+Str operator+(const Str& a, long n) { return Str(a) << n; }
+Str operator+(const Str& a, unsigned n) { return Str(a) << n; }
+Str operator+(const Str& a, unsigned long n) { return Str(a) << n; }
+
+std::ostream& operator<<(std::ostream& out, const Str& s) { return out << s.std(); }
+
+void strSplit(const Str& text, const Str& separator, std::list<Str>& out) {
+  const std::string& t = text.std();
+  const std::string& sep = separator.std();
+  if (sep.empty()) {
+    out.push_back(text);
+    return;
+  }
+  std::size_t pos = 0;
+  for (std::size_t hit; (hit = t.find(sep, pos)) != std::string::npos; pos = hit + sep.size())
+    out.push_back(Str(t.substr(pos, hit - pos)));
+  out.push_back(Str(t.substr(pos)));
+}

@@ -1,0 +1,18 @@
+// Steps whose generators are not built. Each refuses with a clear error so a
+// run that asks for them ends with status 1 instead of reporting success.
+#include "model/project.h"
+
+namespace {
+
+[[noreturn]] void unavailable(const char* what) {
+  throw Str(what) << " is not available in this version of tarvic.";
+}
+
+}  // namespace
+
+void Project::generateCppSources(bool) { unavailable("The application-server generator"); }
+void Project::generateEMPTY(bool) { unavailable("The empty application-server generator"); }
+void Project::generateAutomakeFile() { unavailable("The 'Makefile.am' writer"); }
+void Project::generateQPX_DBWrapper() { unavailable("The QPX database wrapper generator"); }
+void Project::generateRPCWrapper() { unavailable("The RPC stub generator"); }
+void Project::printAMT(bool) { unavailable("The access-control file writer"); }
