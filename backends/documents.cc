@@ -13,6 +13,9 @@ int Project::generateZDB(bool checkOnly) {
   return 1;
 }
 
+// The check-only form leaves Level as it is: the lexer already lowers it when
+// a nested project ends, and lowering it here too would drop the main
+// project's later embedded files out of mainProjectFiles.
 int Project::converToXML(bool checkOnly) {
   unwrapAll(false);
   if (checkOnly) return 1;
@@ -37,6 +40,8 @@ int Project::printDOC(const Str& targetDir) {
   return 1;
 }
 
+// Once the interface generator exists it runs here over the null sink, which
+// registers the standard methods in the method map.
 int Project::generateWSDL(bool checkOnly) {
   unwrapAll(false);
   if (!checkOnly) OutputFile(Str("wsdl/") + name + ".wsdl").close();

@@ -3,16 +3,30 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "model/adict.h"
 #include "model/process_state.h"
 
 namespace {
 
-const char* const switches[] = {"help",  "oracle", "mysql", "postgres",    "mssql", "server",
+const char* const switches[] = {"help", "oracle", "mysql", "postgres", "mssql", "server",
                                 "automake-only", "qpx", "empty", "uil", "xml", "toxml",
                                 "report", "amt", "distributed", "zdb", "doc", "wsdl"};
 
-// Language codes of -lang=, in the order of the dictionary's columns.
-const char* const languageCodes[] = {"ru", "en", "tu", "ge", "fr", "sp", "it", "hu", "du", "da"};
+// The -lang= codes with the dictionary column each one selects.
+struct LanguageCode {
+  const char* code;
+  int column;
+};
+const LanguageCode languageCodes[] = {
+    {"ru", ADict::russian}, {"en", ADict::english}, {"tu", ADict::turkish}, {"ge", ADict::german},
+    {"fr", ADict::french},  {"sp", ADict::spanish}, {"it", ADict::italian}, {"hu", ADict::hungarian},
+    {"du", ADict::dutch},   {"da", ADict::danish}};
+
+bool isSwitch(const Str& word) {
+  for (const char* known : switches)
+    if (word == known) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -24,24 +38,22 @@ CommandLine scanCommandLine(int argc, const char* const* argv) {
       result.descriptionFile = arg;
       continue;
     }
+    // The tests below run in this order; "lang=" and "path=" words go on
+    // through the later tests, where they match nothing.
     Str word = arg.substr(1);
     if (word.startsWith("lang=")) {
       Str code = word.substr(5);
-      for (int column = 0; column < 10; ++column)
-        if (code == languageCodes[column]) language = column;
+      for (const LanguageCode& known : languageCodes)
+        if (code == known.code) language = known.column;
     }
     if (word.startsWith("path=")) result.docPath = word.substr(5);
-    bool isSwitch = false;
-    for (const char* known : switches)
-      if (word == known) isSwitch = true;
-    if (isSwitch) {
+    if (isSwitch(word)) {
       options[word] = 1;
     } else if (word == "patch") {
-      if (i + 1 >= argc) {
+      if (i + 1 < argc)
+        patches.insert(Str(argv[++i]));
+      else
         result.error = "Error: -patch must be followed by a patch name.";
-        return result;
-      }
-      patches.insert(Str(argv[++i]));
     } else if (word.startsWith("locales=")) {
       result.localeText = word.substr(8);
     }

@@ -7,10 +7,12 @@
 struct CommandLine {
   Str descriptionFile;            // last argument without a dash; null when none
   Str docPath = "./DataScheme";   // -path=
-  Str localeText = "";            // -locales=
-  Str error;                      // a message when the command line is unusable
+  Str localeText = "";            // -locales= (a later one wins)
+  Str error;                      // null, or why the command line cannot be run
 };
 
+// Scans every argument, first to last. A -patch without a name is recorded in
+// `error`; the scan still goes on so that -help is honoured.
 CommandLine scanCommandLine(int argc, const char* const* argv);
 
 // Prints the usage text and ends the process with status 0.

@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <iostream>
+#include <list>
 
 #include "driver/command_line.h"
 #include "frontend/parser.h"
@@ -160,20 +161,19 @@ bool runSteps(Project& project, const Str& docPath) {
 
 int runTarvic(int argc, const char* const* argv) {
   CommandLine commandLine = scanCommandLine(argc, argv);
+  if (isSet("help")) usage(argv[0]);
+  if (commandLine.error.IsNull() && commandLine.descriptionFile.IsNull())
+    commandLine.error = "Error: no description file was named.";
   if (!commandLine.error.IsNull()) {
     std::cout << commandLine.error << std::endl;
     return 1;
   }
-  if (isSet("help")) usage(argv[0]);
+  // An empty -locales= text, and empty pieces between commas, name no locale.
   std::list<Str> locales;
   strSplit(commandLine.localeText, ",", locales);
   for (const Str& code : locales)
     if (!code.IsEmpty()) listLocales.push_back(code);
   dict = new ADict("locale.dct", ADict::english, language);
-  if (commandLine.descriptionFile.IsNull()) {
-    std::cout << "Error: no description file was named." << std::endl;
-    return 1;
-  }
 
   std::time_t start = std::time(nullptr);
   Project project(options, commandLine.descriptionFile, nullptr);

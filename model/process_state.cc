@@ -1,6 +1,9 @@
 #include "model/process_state.h"
 
+#include "frontend/lexer.h"
+#include "frontend/type_decls.h"
 #include "model/adict.h"
+#include "model/class_desc.h"
 #include "model/project.h"
 #include "model/types_house.h"
 
@@ -28,6 +31,7 @@ void resetProcessState() {
   patches.clear();
   patchName = Str();
   TypesPool = TypesHouse();
+  delete dict;
   dict = nullptr;
   projectMap.clear();
   CP = nullptr;
@@ -39,4 +43,7 @@ void resetProcessState() {
   projectOutTree.clear();
   debug_level = 0;
   Project::options.clear();
+  ClassDesc::sNull = Str();
+  resetLexer();
+  resetTypeDecls();
 }

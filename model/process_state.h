@@ -18,7 +18,7 @@ extern int language;                     // dictionary column of -lang= (1: Engl
 extern std::set<Str> patches;            // patch names given with -patch
 extern Str patchName;                    // patch section being read
 extern TypesHouse TypesPool;             // data types of the run
-extern ADict* dict;                      // the word dictionary
+extern ADict* dict;                      // the word dictionary (on the heap; reset deletes it)
 extern ProjectMap projectMap;            // every project by name
 extern Project* CP;                      // project being parsed
 extern Project* MP;                      // main project

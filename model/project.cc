@@ -5,6 +5,8 @@
 #include <cstring>
 #include <iostream>
 
+#include <sys/stat.h>
+
 #include "model/class_desc.h"
 #include "model/process_state.h"
 
@@ -12,11 +14,32 @@ std::map<Str, int> Project::options;
 
 namespace {
 
-// The directory part of a path: everything before its last "/"; "." when empty.
+// The directory part of a path: everything before its last "/"; "." when the
+// path has no "/". A file directly under the root keeps "/" as its directory,
+// so the files it names are looked up there and not in the working directory.
 Str directoryOf(const Str& path) {
   std::size_t slash = path.rfind('/');
-  if (slash == Str::npos || slash == 0) return slash == 0 ? Str("/") : Str(".");
+  if (slash == Str::npos) return Str(".");
+  if (slash == 0) return Str("/");
   return path.substr(0, slash);
+}
+
+// Opens a description file for reading. A directory opens on this system but
+// reads as an empty file, so it is refused like any file that cannot be read.
+std::FILE* openDescription(const Str& path) {
+  std::FILE* file = std::fopen(path.str(), "r");
+  struct stat status;
+  if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    errno = EISDIR;
+    return nullptr;
+  }
+  return file;
+}
+
+bool isSet(const std::map<Str, int>& opts, const char* word) {
+  auto it = opts.find(word);
+  return it != opts.end() && it->second != 0;
 }
 
 }  // namespace
@@ -27,15 +50,6 @@ Str projectNameOf(const Str& path) {
   std::size_t dot = last.find('.');
   return dot == Str::npos ? last : last.substr(0, dot);
 }
-
-namespace {
-
-bool isSet(const std::map<Str, int>& opts, const char* word) {
-  auto it = opts.find(word);
-  return it != opts.end() && it->second != 0;
-}
-
-}  // namespace
 
 Project::Project(const std::map<Str, int>& opts, const Str& file, Project* parentProject)
     : parent(parentProject), input(nullptr), opened(nullptr), ownFile(nullptr), line(1), relation(0) {
@@ -50,10 +64,9 @@ Project::Project(const std::map<Str, int>& opts, const Str& file, Project* paren
   if (options.empty()) options = opts;
   dir = directoryOf(file);
   name = projectNameOf(file);
-  opened = file.IsEmpty() ? nullptr : std::fopen(file.str(), "r");
+  opened = openDescription(file);
   if (!opened) {
-    const char* reason = file.IsEmpty() ? "no description file was named" : std::strerror(errno);
-    std::cout << "Error: cannot open file '" << file << "'. (" << reason << ")" << std::endl;
+    std::cout << "Error: cannot open file '" << file << "'. (" << std::strerror(errno) << ")" << std::endl;
     std::cout << "Exiting." << std::endl;
     std::exit(1);
   }
@@ -101,7 +114,7 @@ Project* Project::complete() {
 std::list<ClassDesc*> Project::findChildClasses(const Str& id) const {
   std::list<ClassDesc*> found;
   for (const auto& [classId, cls] : classes)
-    if (cls && cls->Top()->Id == id) found.push_back(cls);
+    if (cls && cls->Top()->Id() == id) found.push_back(cls);
   return found;
 }
 

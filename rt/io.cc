@@ -36,8 +36,9 @@ bool BufferedReader::isEof() {
 
 Str BufferedReader::readLine() {
   std::string line;
-  for (int c; (c = std::getc(file_.handle())) != EOF && c != '\n';) line += static_cast<char>(c);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  int c;
+  while ((c = std::getc(file_.handle())) != EOF && c != '\n') line += static_cast<char>(c);
+  if (c == '\n' && !line.empty() && line.back() == '\r') line.pop_back();
   return Str(std::move(line));
 }
 

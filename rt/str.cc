@@ -1,6 +1,7 @@
 #include "rt/str.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <regex>
 
@@ -85,7 +86,12 @@ Str Str::trim() const {
   return Str(text_.substr(b, e - b + 1));
 }
 
-int Str::toInt() const { return static_cast<int>(std::strtol(text_.c_str(), nullptr, 10)); }
+int Str::toInt() const {
+  long long value = std::strtoll(text_.c_str(), nullptr, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
 
 Str Str::backSlashify() const {
   if (null_) return Str();
@@ -133,6 +139,7 @@ bool operator!=(const Str& a, const char* b) { return !(a == b); }
 bool operator!=(const char* a, const Str& b) { return !(b == a); }
 bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
 bool operator>(const Str& a, const Str& b) { return b < a; }
+std::strong_ordering operator<=>(const Str& a, const Str& b) { return a.std().compare(b.std()) <=> 0; }
 
 Str operator+(const Str& a, const Str& b) { return Str(a) << b; }
 Str operator+(const Str& a, const char* b) { return Str(a) << b; }

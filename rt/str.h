@@ -4,6 +4,7 @@
 // Texts are carried as bytes and never decoded. Ordering is byte-wise on
 // unsigned bytes with a prefix before its extensions, so every map keyed by
 // Str walks in the same order on every machine.
+#include <compare>
 #include <cstddef>
 #include <list>
 #include <ostream>
@@ -53,7 +54,9 @@ public:
   Str toUpper() const;         // ASCII letters only
   Str toLower() const;         // ASCII letters only
   Str trim() const;            // drops blanks, tabs, CR and LF at both ends
-  int toInt() const;           // leading decimal number; 0 when there is none
+  // The leading decimal number (after blanks, with its sign); 0 when there is
+  // none; a number beyond the range of int gives the nearest limit.
+  int toInt() const;
   // Escapes backslash, double quote and control characters (\n, \t, \r) with
   // a backslash so the text can stand inside a double-quoted string.
   Str backSlashify() const;
@@ -73,6 +76,9 @@ bool operator!=(const Str& a, const Str& b);
 bool operator!=(const Str& a, const char* b);
 bool operator!=(const char* a, const Str& b);
 bool operator<(const Str& a, const Str& b);
+// Declared so that pairs and tuples of texts compare by text: without it the
+// implicit conversion to a character pointer would order them by address.
+std::strong_ordering operator<=>(const Str& a, const Str& b);
 bool operator>(const Str& a, const Str& b);
 
 Str operator+(const Str& a, const Str& b);

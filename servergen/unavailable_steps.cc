@@ -5,7 +5,7 @@
 namespace {
 
 [[noreturn]] void unavailable(const char* what) {
-  throw Str(what) << " is not available in this version of tarvic.";
+  throw Str(what) << " is not available yet.";
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ class WindowIdRegister {
 public:
   // Reads `path` when it exists; a missing file gives an empty register.
   void load(const Str& path);
-  // Writes every entry back; answers false when the file cannot be written.
+  // Writes every entry back, in window-id order; answers false when the file
+  // cannot be created or written.
   bool save(const Str& path) const;
 
   std::map<Str, Str> entries;  // window id -> window number

@@ -1,0 +1,136 @@
+#include "model/methods_map.h"
+
+#include "model/process_state.h"
+
+MethodDesc::MethodDesc() : owner(nullptr), flags(0) {}
+
+namespace {
+
+// A method argument made from the given texts; the fields not named stay
+// empty, so owning class, project and key properties are not carried over.
+Attributes makeArg(const Str& id, const Str& type, const Str& comment, const Str& group, const Str& hint,
+                   int hide, const Str& name) {
+  Attributes arg(id, type, Str(), Str(), name);
+  arg.setComment(comment);
+  arg.setGroup(group);
+  arg.setHint(hint);
+  if (hide) arg.addProperty("HIDE");
+  return arg;
+}
+
+}  // namespace
+
+MethodsMap::MethodsMap() : cursor(entries.end()) {}
+
+void MethodsMap::addMethod(const Str& cls, const Str& name, const Str& resultType, const Str& comment,
+                           const Str& patch, int flags, ClassDesc* owner) {
+  MethodDesc desc;
+  desc.owner = owner;
+  desc.name = name;
+  desc.resultType = resultType;
+  desc.comment = comment;
+  desc.patch = patch;
+  desc.flags = flags;
+  cursor = entries.insert_or_assign(Key(cls, name), std::move(desc)).first;
+}
+
+void MethodsMap::addInArg(const Str& id, const Str& type, const Str& comment, const Str& group, const Str& hint,
+                          int hide, int notNull, const Str& name) {
+  if (cursor == entries.end()) return;
+  Attributes arg = makeArg(id, type, comment, group, hint, hide, name);
+  if (notNull) arg.addProperty("NOT");
+  cursor->second.input.pushAttrib(arg);
+}
+
+void MethodsMap::addOutArg(const Str& id, const Str& type, const Str& comment, const Str& group, const Str& hint,
+                           int hide, const Str& name, int alsoKey, const Str& prefix, const Str& suffix) {
+  if (cursor == entries.end()) return;
+  Attributes arg = makeArg(id, type, comment, group, hint, hide, name);
+  arg.setPrefix(prefix);
+  arg.setSuffix(suffix);
+  cursor->second.output.pushAttrib(arg);
+  if (alsoKey) cursor->second.dwpk.pushAttrib(arg);
+}
+
+void MethodsMap::addInArgList(AttribList list, int hide, int notNull, const Str& idPrefix) {
+  for (Attributes a = list.popAttrib(); !a.Id().IsEmpty(); a = list.popAttrib()) {
+    int h = hide == -1 ? a.IsProperty("HIDE") : hide;
+    int n = notNull == -1 ? a.IsNotNull() : notNull;
+    addInArg(idPrefix + a.Id(), a.Type(), a.Comment(), a.Group(), a.Hint(), h, n, a.Name());
+  }
+}
+
+void MethodsMap::addOutArgList(AttribList list, int hide, const Str& idPrefix) {
+  for (Attributes a = list.popAttrib(); !a.Id().IsEmpty(); a = list.popAttrib()) {
+    int h = hide == -1 ? a.IsProperty("HIDE") : hide;
+    addOutArg(idPrefix + a.Id(), a.Type(), a.Comment(), a.Group(), a.Hint(), h, a.Name(), 0, Str(), Str());
+  }
+}
+
+void MethodsMap::addDWPKList(const AttribList& list) {
+  if (cursor == entries.end()) return;
+  cursor->second.dwpk.pushList(list);
+}
+
+void MethodsMap::updateMethodList(const Str& cls, const Str& name, const Str& resultType, const Str& comment,
+                                  int flags, const AttribList& in, const AttribList& out, const AttribList& key) {
+  addMethod(cls, name, resultType, comment, Str(), flags, nullptr);
+  addInArgList(in, -1, -1, Str());
+  addOutArgList(out, -1, Str());
+  addDWPKList(key);
+}
+
+void MethodsMap::deleteMethod(const Str& cls, const Str& name) {
+  entries.erase(Key(cls, name));
+  cursor = entries.end();
+}
+
+MethodsMap::Entries::iterator MethodsMap::lookUp(const Str& full) {
+  for (auto it = entries.begin(); it != entries.end(); ++it)
+    if (it->first.first + " :: " + it->first.second == full) return it;
+  return entries.end();
+}
+
+MethodDesc* MethodsMap::findByName(const Str& full) {
+  auto it = lookUp(full);
+  return it == entries.end() ? nullptr : &it->second;
+}
+
+MethodDesc* MethodsMap::getMethod(const Str& full) {
+  auto it = lookUp(full);
+  if (it == entries.end()) return nullptr;
+  cursor = it;
+  return &it->second;
+}
+
+bool MethodsMap::testByName(const Str& n) const {
+  for (const auto& [key, desc] : entries)
+    if (key.first + key.second == n) return true;
+  return false;
+}
+
+void MethodsMap::reset() { cursor = entries.end(); }
+
+bool MethodsMap::next() {
+  if (entries.empty()) return false;
+  if (cursor == entries.end()) {
+    cursor = entries.begin();
+    return true;
+  }
+  ++cursor;
+  return cursor != entries.end();
+}
+
+Str MethodsMap::Name() const { return cursor == entries.end() ? Str() : cursor->first.second; }
+
+MethodsMap::Key MethodsMap::IdPair() const { return cursor == entries.end() ? Key() : cursor->first; }
+
+MethodDesc& MethodsMap::current(const char* operation) {
+  if (cursor == entries.end()) throw tr("Error!") + " MethodsMap::" + operation + ": no method under the cursor";
+  return cursor->second;
+}
+
+MethodDesc& MethodsMap::Body() { return current("Body"); }
+AttribList& MethodsMap::getInArgs() { return current("getInArgs").input; }
+AttribList& MethodsMap::getOutArgs() { return current("getOutArgs").output; }
+AttribList& MethodsMap::getDWPK() { return current("getDWPK").dwpk; }

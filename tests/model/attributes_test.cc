@@ -1,0 +1,80 @@
+// Attribute records and the locators that point to attributes and windows.
+#include "model/attributes.h"
+
+#include <gtest/gtest.h>
+
+#include "model/locators.h"
+#include "model/process_state.h"
+#include "model/types_house.h"
+
+TEST(Attributes, ConstructionAndRenamedCopy) {
+  Attributes a("owner", "Person", "P", "Order", "Owner", "PK", "", "INDEX");
+  EXPECT_TRUE(a.IsProperty("PK") && a.IsProperty("INDEX"));
+  EXPECT_FALSE(a.IsProperty(""));  // an empty word is not entered
+  EXPECT_TRUE(a.IsNotNull());      // PK counts as not null
+  EXPECT_FALSE(Attributes("x", "T", "P", "C", "", "NULL", "HIDE").IsNotNull());
+
+  a.setProjectPatch("fix1");
+  a.setSuffix(")");
+  Attributes renamed(Str("ownerid"), a);
+  EXPECT_EQ(renamed.Id(), "ownerid");
+  EXPECT_EQ(renamed.IdSOAP(), "ownerid");
+  EXPECT_TRUE(renamed.ProjectPatch().IsEmpty());
+  EXPECT_EQ(renamed.Suffix(), ")");
+  EXPECT_EQ(renamed.Name(), "Owner");
+
+  a.setDefRef("Picker", "Person", "Shop");  // given window first
+  EXPECT_EQ(a.getDefRef().project, "Shop");
+  EXPECT_EQ(a.getDefRef().cls, "Person");
+  EXPECT_EQ(a.getDefRef().window, "Picker");
+}
+
+TEST(Attributes, DefaultValues) {
+  resetProcessState();
+  TypesPool.AddType("Color", "C", "int");
+  TypesPool.AddInit("Color", "red", "", -1);   // code 0
+  TypesPool.AddInit("Color", "blue", "", 2);   // code 2
+  TypesPool.AddType("Text", "C", "char*");
+
+  Attributes item("tint", "Color", "P", "Car", "");
+  item.setDefs("blue", 1, "", 0);
+  EXPECT_EQ(item.DefInit(), "blue");
+  EXPECT_EQ(item.DefInitValue(), "2");
+  Attributes plain("tint", "Color", "P", "Car", "");
+  plain.setDefs("blue", 0, "", 0);
+  EXPECT_EQ(plain.DefInitValue(), "blue");  // no code: the text itself
+  Attributes user("who", "Text", "P", "Car", "");
+  user.setDefs("GUserID", 2, "GUserID", 2);  // a type without items keeps no code
+  EXPECT_EQ(user.DefInitValue(), "GUserID");
+  EXPECT_FALSE(user.isStatic());
+  Attributes fixed("x", "Text", "P", "Car", "");
+  fixed.setDefs("a", 0, "b", 3);
+  EXPECT_TRUE(fixed.isStatic());
+
+  for (auto [initKind, updateKind] : {std::pair{4, 0}, std::pair{0, 4}, std::pair{-2, 0}}) {
+    try {
+      fixed.setDefs("v", initKind, "u", updateKind);
+      ADD_FAILURE() << "kinds " << initKind << "/" << updateKind << " were accepted";
+    } catch (const Str& error) {
+      EXPECT_EQ(error, "Error! Invalid Type in setDefs");
+    }
+  }
+  resetProcessState();
+}
+
+TEST(Locators, AttrLocatorComparesTheThreeNamesOnly) {
+  AttrLocator plain("P", "id", "Person", "", false, false);
+  AttrLocator marked("P", "id", "Person", "Number", true, true);
+  marked.editable = true;
+  EXPECT_TRUE(plain == marked);
+  EXPECT_FALSE(plain < marked || marked < plain);
+  EXPECT_FALSE(plain == AttrLocator("P", "id", "Order", "", false, false));
+  // Order: project, then attribute, then class.
+  EXPECT_TRUE(AttrLocator("A", "z", "z", "", false, false) < AttrLocator("B", "a", "a", "", false, false));
+  EXPECT_TRUE(AttrLocator("A", "a", "z", "", false, false) < AttrLocator("A", "b", "a", "", false, false));
+  EXPECT_TRUE(AttrLocator("A", "b", "a", "", false, false) < AttrLocator("A", "b", "b", "", false, false));
+  // The constructor takes hidden before required.
+  AttrLocator args("P", "F", "S", "A", true, false);
+  EXPECT_TRUE(args.hidden);
+  EXPECT_FALSE(args.required);
+}
