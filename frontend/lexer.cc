@@ -1,7 +1,6 @@
 #include "frontend/lexer.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unordered_set>

@@ -43,15 +43,7 @@ bool AttribList::operator==(const AttribList& other) const {
 
 void AttribList::reset() { cursor = attributes.end(); }
 
-bool AttribList::next() {
-  if (attributes.empty()) return false;
-  if (cursor == attributes.end()) {
-    cursor = attributes.begin();
-    return true;
-  }
-  ++cursor;
-  return cursor != attributes.end();
-}
+bool AttribList::next() { return cursorNext(attributes, cursor); }
 
 bool AttribList::prev() {
   if (attributes.empty()) return false;

@@ -14,6 +14,21 @@ typename Container::iterator samePosition(Container& target, const Container& so
   return pos;
 }
 
+// The reset()/next() protocol: reset() puts the cursor at the end; next()
+// answers false for an empty collection, moves from the end to the first
+// element and answers true, and otherwise advances and answers whether the
+// cursor stands on an element.
+template <class Container>
+bool cursorNext(Container& items, typename Container::iterator& cursor) {
+  if (items.empty()) return false;
+  if (cursor == items.end()) {
+    cursor = items.begin();
+    return true;
+  }
+  ++cursor;
+  return cursor != items.end();
+}
+
 // The first/next walk: the first call puts the cursor at the start and
 // answers the element there; the next call answers null when the cursor is
 // already at the end (it stays there), else advances and answers the element

@@ -1,5 +1,7 @@
 #include "model/methods.h"
 
+#include "model/cursor_walk.h"
+
 Methods::Methods(const char* name, int flags, const Str& patch)
     : id_(name), returnType_("ErrorMessage"), flags_(flags), selectedOutput_(false), patch_(patch) {
   cursor_ = input_.begin();
@@ -52,16 +54,7 @@ void Methods::prepOutArgs() {
 
 void Methods::reset() { cursor_ = selected().end(); }
 
-bool Methods::next() {
-  std::list<AttrLocator>& args = selected();
-  if (args.empty()) return false;
-  if (cursor_ == args.end()) {
-    cursor_ = args.begin();
-    return true;
-  }
-  ++cursor_;
-  return cursor_ != args.end();
-}
+bool Methods::next() { return cursorNext(selected(), cursor_); }
 
 const AttrLocator* Methods::current() const {
   if (cursor_ == selected().end()) return nullptr;

@@ -1,5 +1,7 @@
 #include "model/methods_map.h"
 
+#include "model/cursor_walk.h"
+
 #include "model/process_state.h"
 
 MethodDesc::MethodDesc() : owner(nullptr), flags(0) {}
@@ -111,15 +113,7 @@ bool MethodsMap::testByName(const Str& n) const {
 
 void MethodsMap::reset() { cursor = entries.end(); }
 
-bool MethodsMap::next() {
-  if (entries.empty()) return false;
-  if (cursor == entries.end()) {
-    cursor = entries.begin();
-    return true;
-  }
-  ++cursor;
-  return cursor != entries.end();
-}
+bool MethodsMap::next() { return cursorNext(entries, cursor); }
 
 Str MethodsMap::Name() const { return cursor == entries.end() ? Str() : cursor->first.second; }
 

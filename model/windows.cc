@@ -91,15 +91,7 @@ int CommonWindow::SICalls() const { return static_cast<int>(standardInput_.size(
 
 void CommonWindow::SIReset() { siCursor_ = standardInput_.end(); }
 
-bool CommonWindow::SINext() {
-  if (standardInput_.empty()) return false;
-  if (siCursor_ == standardInput_.end()) {
-    siCursor_ = standardInput_.begin();
-    return true;
-  }
-  ++siCursor_;
-  return siCursor_ != standardInput_.end();
-}
+bool CommonWindow::SINext() { return cursorNext(standardInput_, siCursor_); }
 
 Str CommonWindow::SICStandardInput() const { return siCursor_ == standardInput_.end() ? Str() : siCursor_->first; }
 Str CommonWindow::SICClass() const { return siCursor_ == standardInput_.end() ? Str() : siCursor_->second.first; }
