@@ -2,7 +2,6 @@
 
 #include <map>
 #include <set>
-#include <string>
 #include <utility>
 
 #include "model/process_state.h"
@@ -16,9 +15,8 @@ namespace {
 
 // The alias items (alias, value) given to each type so far. The registry
 // appends every alias item it is given; a type declared again must not get
-// its items twice. The pairs hold plain strings: a pair of Str would compare
-// through the conversion to a character pointer.
-std::map<Str, std::set<std::pair<std::string, std::string>>> aliasItemsSeen;
+// its items twice.
+std::map<Str, std::set<std::pair<Str, Str>>> aliasItemsSeen;
 
 // A type whose counter is above 1 is being declared again.
 bool redeclaring() { return TypesPool.getCounter(currentType) > 1; }
@@ -51,7 +49,7 @@ void addEnumOption(const char* key, const char* text) {
 }
 
 void addAliasItem(const char* alias, const char* value) {
-  bool seen = !aliasItemsSeen[currentType].insert({alias, value}).second;
+  bool seen = !aliasItemsSeen[currentType].insert({Str(alias), Str(value)}).second;
   if (seen && redeclaring()) return;
   TypesPool.AddAliasItem(currentType, Str(alias), Str(value));
 }
