@@ -1,16 +1,19 @@
 /* The grammar of the description language. Its actions build the model as
    the text is read: there is no syntax tree. This file holds the top level
-   (items and the end of the main file), the four file directives and the
-   type declarations; class declarations and the Groups section join the
-   alternatives of `item`. */
+   (items and the end of the main file), the four file directives, the type
+   declarations and the class declarations with their attributes and
+   methods; the Groups section joins the alternatives of `item`. */
 
 %code requires {
 #include "rt/str.h"
 }
 
 %code {
+#include "frontend/attribute_decls.h"
+#include "frontend/class_decls.h"
 #include "frontend/directives.h"
 #include "frontend/lexer.h"
+#include "frontend/method_decls.h"
 #include "frontend/type_decls.h"
 #include "model/process_state.h"
 #include "model/project.h"
@@ -18,8 +21,10 @@
 /* The stacks hold 500 entries and never grow: a deeper nesting is reported
    and ends the parse. Repetitions are left-recursive, so the depth does not
    depend on the length of the description. */
-#define YYINITDEPTH 500
-#define YYMAXDEPTH 500
+/* The generated parser refuses to store the entry that fills its stacks, so
+   one more slot lets the stacks hold 500 entries before an overflow. */
+#define YYINITDEPTH 501
+#define YYMAXDEPTH 501
 #define yyoverflow(message, states, statesSize, values, valuesSize, size) \
   do {                                                                    \
     yyerror("yacc stack overflow");                                       \
@@ -27,6 +32,14 @@
   } while (0)
 /* The skeleton keeps a label for stacks that cannot grow, which these never try. */
 #pragma GCC diagnostic ignored "-Wunused-label"
+
+/* Ends the parse at once with a result that tells the semantic error apart;
+   the error has been reported already. */
+#define END_PARSE_WITH(result) \
+  do {                         \
+    yyresult = (result);       \
+    goto yyreturnlab;          \
+  } while (0)
 }
 
 %define api.header.include {"frontend/grammar.hh"}
@@ -115,6 +128,8 @@
 %token <text> KW_READONLY 326 "readonly"
 
 %type <text> typeName
+%type <text> classBody optComment cref ref refName link nullMark labels
+%type <number> qualifier
 
 %%
 
@@ -130,19 +145,21 @@ items
   ;
 
 /* Items come in any order and in any file; each belongs to the project being
-   read at that moment. Class declarations and Groups sections are further
-   alternatives here. */
+   read at that moment. Groups sections are a further alternative here. */
 item
   : typeDecl
+  | classDecl
   | directive
   ;
 
 /* END arrives once the main project's own file has ended and every nested
-   project has been completed. */
+   project has been completed. A number cut by the end of a nested or
+   embedded file also yields END; accepting it there would end the whole parse
+   early and report success, so only the main project's own file may end it. */
 fileEnd
   : END
       {
-        if (CP->input != CP->ownFile) {
+        if (CP != MP || CP->input != CP->ownFile) {
           yyerror("syntax error");
           YYABORT;
         }
@@ -223,6 +240,320 @@ aliasItems
 
 aliasItem
   : STRING '=' STRING ';'        { addAliasItem($1, $3); }
+  ;
+
+/* ---- Class declarations ------------------------------------------------- */
+
+classDecl
+  : classHead classBody                       { endClass(ClassKind::Plain, $2); }
+  | "Virtual" classHead classBody             { endClass(ClassKind::Virtual, $3); }
+  | "Abstract" classHead classBody            { endClass(ClassKind::Abstract, $3); }
+  | "UnArch" "Abstract" classHead classBody   { endClass(ClassKind::UnArchAbstract, $4); }
+  | "UnArch" classHead classBody              { endClass(ClassKind::UnArch, $3); }
+  | "Singular" "Class" IDENT
+      { if (int result = beginSingularClass($3)) END_PARSE_WITH(result); }
+    classAlias classBody                      { endClass(ClassKind::Plain, $6); }
+  ;
+
+classHead
+  : "Class" IDENT
+      { if (int result = beginClass($2)) END_PARSE_WITH(result); }
+    classAlias
+  | "Class" IDENT ':' IDENT
+      { if (int result = beginDerivedClass($2, $4)) END_PARSE_WITH(result); }
+    classAlias
+  ;
+
+/* The display name of the class, then its window-id prefix. */
+classAlias
+  : %empty
+  | STRING                  { setClassAliasText($1); }
+  | STRING STRING           { setClassAliasText($1); setWindowPrefix($2); }
+  ;
+
+/* The value of a class body is its comment. */
+classBody
+  : '{' optComment members '}'   { $$ = $2; }
+  ;
+
+optComment
+  : %empty                  { $$ = nullptr; }
+  | COMMENT                 { $$ = $1; }
+  ;
+
+members
+  : %empty
+  | members member
+  ;
+
+member
+  : attributesBlock
+  | methodsBlock
+  | viewsBlock
+  | "Icon" '=' STRING ';'   { setClassIconText($3); }
+  ;
+
+/* A class reference: a class of the current project, or P :: C, a class of
+   project P. */
+cref
+  : IDENT                   { $$ = localRef($1); }
+  | IDENT ':' ':' IDENT     { $$ = projectRef($1, $4); }
+  ;
+
+/* A class reference with an optional name in parentheses. */
+ref
+  : cref                    { $$ = setRefAlias($1, nullptr); }
+  | cref '(' IDENT ')'      { $$ = setRefAlias($1, $3); }
+  ;
+
+/* ---- Views -------------------------------------------------------------- */
+
+/* The windows and list views of a class: the block has its place here; its
+   declarations are still to come. */
+viewsBlock
+  : "Views" '{' viewDecls '}'
+  ;
+
+viewDecls
+  : %empty
+  ;
+
+/* ---- Methods ------------------------------------------------------------ */
+
+methodsBlock
+  : "Methods" '{' methods '}'
+  ;
+
+methods
+  : %empty
+  | methods method
+  ;
+
+method
+  : qualifier IDENT
+      { if (int result = beginMethod($2, $1)) END_PARSE_WITH(result); }
+    args dispatchPart returnsPart ';' optComment
+      { endMethod($8); }
+  | "Internal" IDENT
+      { if (int result = beginInternalMethod($2)) END_PARSE_WITH(result); }
+    args returnsPart ';' optComment
+      { endMethod($7); }
+  | "Report" qualifier IDENT
+      { if (int result = beginMethod($3, $2 | kReportBit)) END_PARSE_WITH(result); }
+    args returnsPart ';' optComment
+      { endMethod($8); }
+  | "Virtual" qualifier IDENT
+      { if (int result = beginMethod($3, $2 | kVirtualBit)) END_PARSE_WITH(result); }
+    args dispatchPart returnsPart ';' optComment
+      { endMethod($9); }
+  | "View" IDENT
+      { if (int result = beginViewClass($2)) END_PARSE_WITH(result); }
+    '(' viewColumns ')' ';' optComment
+  ;
+
+qualifier
+  : %empty                  { $$ = kUnqualifiedMethod; }
+  | "const"                 { $$ = kConstMethod; }
+  | "long"                  { $$ = kLongMethod; }
+  | "long" "const"          { $$ = kLongConstMethod; }
+  | "const" "long"          { $$ = kLongConstMethod; }
+  | "adding"                { $$ = kAddingMethod; }
+  | "removing"              { $$ = kRemovingMethod; }
+  ;
+
+args
+  : '('                     { readInputArgs(); }
+    arguments ')'
+  | '(' '.' '.' '.' ')'     { setDataPacketInput(); }
+  ;
+
+returnsPart
+  : %empty
+  | "returns"               { readResultArgs(); }
+    arguments
+  ;
+
+dispatchPart
+  : %empty
+  | "dispatched" "by" dispatchers
+  ;
+
+dispatchers
+  : dispatcher
+  | dispatchers ',' dispatcher
+  ;
+
+dispatcher
+  : cref '.' IDENT          { addDispatcher($1, $3); }
+  ;
+
+arguments
+  : %empty
+  | argumentList
+  ;
+
+argumentList
+  : argument
+  | argumentList ',' argument
+  ;
+
+/* An argument names an attribute (or a class) and may name the window that
+   supplies its value after the arrow "<-". */
+argument
+  : argMarker cref
+      { addArgument($2, nullptr); }
+  | argMarker cref '.' IDENT
+      { addArgument($4, $2); }
+  | argMarker cref '<' '-' IDENT
+      { addArgumentFromWindow($2, nullptr, $5, nullptr, nullptr); }
+  | argMarker cref '<' '-' IDENT '.' IDENT
+      { addArgumentFromWindow($2, nullptr, $7, $5, nullptr); }
+  | argMarker cref '<' '-' IDENT ':' ':' IDENT '.' IDENT
+      { addArgumentFromWindow($2, nullptr, $10, $8, $5); }
+  | argMarker cref '.' IDENT '<' '-' IDENT '.' IDENT
+      { addArgumentFromWindow($4, $2, $9, $7, nullptr); }
+  ;
+
+/* "*" marks a required argument, "-" a hidden one. */
+argMarker
+  : %empty                  { setArgMarkers(false, false); }
+  | '*'                     { setArgMarkers(true, false); }
+  | '-'                     { setArgMarkers(false, true); }
+  ;
+
+viewColumns
+  : viewColumn
+  | viewColumns ',' viewColumn
+  ;
+
+viewColumn
+  : cref
+      { if (int result = addViewColumn($1, nullptr)) END_PARSE_WITH(result); }
+  | cref '.' IDENT
+      { if (int result = addViewColumn($1, $3)) END_PARSE_WITH(result); }
+  ;
+
+/* ---- Attributes --------------------------------------------------------- */
+
+attributesBlock
+  : "Attributes"            { beginAttributes(); }
+    '{' attrItems '}'
+  ;
+
+attrItems
+  : %empty
+  | attrItems               { beginAttrItem(); }
+    attrItem
+  ;
+
+attrItem
+  : STRING ':'
+      { setAttrGroup($1); }
+  | ref refName link source init update labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::Reference, $1, $2, $3, nullptr, $7, $9}))
+          END_PARSE_WITH(result);
+      }
+  | ref refName link ',' keys source init update labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::KeyedReference, $1, $2, $3, nullptr, $9, $11}))
+          END_PARSE_WITH(result);
+      }
+  | TYPENAME IDENT source init update labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::Typed, $1, $2, nullptr, nullptr, $6, $8}))
+          END_PARSE_WITH(result);
+      }
+  | TYPENAME IDENT ',' keys source init update labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::KeyedTyped, $1, $2, nullptr, nullptr, $8, $10}))
+          END_PARSE_WITH(result);
+      }
+  | "Virtual" TYPENAME IDENT nullMark source labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::VirtualTyped, $2, $3, $4, nullptr, $6, $8}))
+          END_PARSE_WITH(result);
+      }
+  | "Virtual" ref '.' IDENT refName source labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::VirtualAttribute, $2, $5, nullptr, $4, $7, $9}))
+          END_PARSE_WITH(result);
+      }
+  | "Virtual" ref refName source labels ';' optComment
+      {
+        if (int result = addAttribute({AttrForm::VirtualReference, $2, $3, nullptr, nullptr, $5, $7}))
+          END_PARSE_WITH(result);
+      }
+  ;
+
+refName
+  : %empty                  { $$ = nullptr; }
+  | IDENT                   { $$ = $1; }
+  ;
+
+link
+  : %empty                  { $$ = nullptr; }
+  | "Master"                { $$ = $1; }
+  | "Slave"                 { $$ = $1; }
+  ;
+
+keys
+  : key
+  | keys ',' key
+  ;
+
+key
+  : "PK"                    { addKey($1); }
+  | "GK"                    { addKey($1); }
+  | "SK"                    { addKey($1); }
+  | "AUTO_INCREMENT"        { addKey($1); }
+  | "INDEX"                 { addKey($1); }
+  | "HIDE"                  { addKey($1); }
+  | "NOTAB"                 { addKey($1); }
+  | "UNIQUE"                { addKey($1); }
+  | "NOT" "NULL"            { addKey($1); }
+  | "NULL"                  { addKey($1); }
+  ;
+
+nullMark
+  : %empty                  { $$ = nullptr; }
+  | ',' "HIDE"              { $$ = $2; }
+  | ',' "NOT" "NULL"        { $$ = $2; }
+  | ',' "NULL"              { $$ = $2; }
+  ;
+
+/* The window that supplies the default value: "<-" class "." window. */
+source
+  : %empty
+      { setSource(nullptr, nullptr, nullptr); }
+  | '<' '-' IDENT '.' IDENT
+      { setSource($5, $3, nullptr); }
+  | '<' '-' IDENT ':' ':' IDENT '.' IDENT
+      { setSource($8, $6, $3); }
+  ;
+
+init
+  : %empty                  { setInitValue("", kTextValue); }
+  | '=' STRING              { setInitValue($2, kTextValue); }
+  | '=' "GUserID"           { setInitValue($2, kGlobalValue); }
+  | '=' IDENT
+      { if (int result = setInitValue($2, kEnumValue)) END_PARSE_WITH(result); }
+  ;
+
+update
+  : %empty                  { setUpdateValue("", kTextValue); }
+  | '-' '>' STRING          { setUpdateValue($3, kTextValue); }
+  | '-' '>' "GUserID"       { setUpdateValue($3, kGlobalValue); }
+  | '-' '>' IDENT
+      { if (int result = setUpdateValue($3, kEnumValue)) END_PARSE_WITH(result); }
+  | "Static"                { setUpdateValue("", kStaticUpdate); }
+  ;
+
+/* The display name, then the hint. */
+labels
+  : %empty                  { $$ = readLabels(nullptr, nullptr); }
+  | STRING                  { $$ = readLabels($1, nullptr); }
+  | STRING ',' STRING       { $$ = readLabels($1, $3); }
   ;
 
 %%

@@ -111,6 +111,9 @@ Str readString() {
   return Str(name);
 }
 
+// Outside a patch section the name is as it was at start-up.
+void leavePatchSection() { patchName = Str(); }
+
 // Drops a patch section up to the word "endpatch" (tried after each dropped
 // character) or to the end of the current input, whichever comes first.
 void dropPatchSection() {
@@ -120,7 +123,7 @@ void dropPatchSection() {
     if (c == '\n') countLine();
     if (isPatchEnd()) break;
   }
-  patchName = Str("");
+  leavePatchSection();
   skip();
 }
 
@@ -145,7 +148,7 @@ bool readPatchWord() {
     return true;
   }
   if (isPatchEnd()) {
-    patchName = Str("");
+    leavePatchSection();
     return true;
   }
   return false;
@@ -222,20 +225,21 @@ int readStringLiteral() {
   return STRING;
 }
 
-// After the opening slash and star; the closing star and slash are not kept.
+// After the opening slash and star; the closing star and slash are not kept,
+// so a comment of exactly kCommentSize characters still ends at its closing.
 int readBlockComment() {
   std::string text;
   for (;;) {
     int c = getChar();
     if (c == EOF) break;
-    if (text.size() == kCommentSize) {
-      unGetChar(c);
-      break;
-    }
     if (c == '*') {
       int follower = getChar();
       if (follower == '/' || follower == EOF) break;
       unGetChar(follower);
+    }
+    if (text.size() == kCommentSize) {
+      unGetChar(c);
+      break;
     }
     if (c == '\n') countLine();
     text += static_cast<char>(c);
@@ -303,7 +307,7 @@ void setLineNumber(int line) {
   if (CP) CP->line = line;
 }
 
-void initlex() {
+bool initlex() {
   static const std::pair<const char*, int> keywords[] = {
       {"Object", KW_OBJECT},
       {"GUserID", KW_GUSERID},
@@ -378,6 +382,7 @@ void initlex() {
   for (const auto& [word, code] : keywords) keywordTable[Str(word)] = code;
   tabooTable.clear();
   loadTabooTable(tabooTable);
+  return true;
 }
 
 int yylex() {

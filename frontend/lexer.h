@@ -25,8 +25,9 @@ extern std::map<Str, int> keywordTable;    // keyword -> token code
 extern std::map<Str, Str> tabooTable;      // prohibited identifier in upper case -> reason
 extern std::list<Str> strings;             // every string literal read, newest first
 
-// Fills the keyword table and loads the prohibited identifiers.
-void initlex();
+// Fills the keyword table and loads the prohibited identifiers; answers
+// true (a missing list of prohibited identifiers is no failure).
+bool initlex();
 // The next token code; sets yylval and tokenText.
 int yylex();
 // Prints one diagnostic line: "<file>", line N: Error: <message> before token <text>.

@@ -1,6 +1,9 @@
 #include "model/process_state.h"
 
+#include "frontend/attribute_decls.h"
+#include "frontend/class_decls.h"
 #include "frontend/lexer.h"
+#include "frontend/method_decls.h"
 #include "frontend/type_decls.h"
 #include "model/adict.h"
 #include "model/class_desc.h"
@@ -46,4 +49,7 @@ void resetProcessState() {
   ClassDesc::sNull = Str();
   resetLexer();
   resetTypeDecls();
+  resetClassDecls();
+  resetMethodDecls();
+  resetAttributeDecls();
 }

@@ -143,14 +143,17 @@ TEST_F(Lexer, PatchSectionsWithoutPatchNames) {
        "nopatch \"Q\" z endpatch\n"
        "w\n"
        "patch \"P\" abcendpatch v\n"
-       "patch \"P\" \"s endpatch q\n");
+       "patch \"P\" \"s endpatch q\n"
+       "endpatch");
   std::vector<Token> tokens = lexAll();
+  // A patch word needs a blank after it: at the end of the input it is a word.
   EXPECT_EQ(tokens, (std::vector<Token>{{kIdent, "x", 1, ""},
                                         {kIdent, "y", 4, ""},
                                         {kIdent, "z", 5, "Q"},
                                         {kIdent, "w", 6, ""},
                                         {kIdent, "v", 7, ""},
                                         {kIdent, "q", 8, ""},
+                                        {kIdent, "endpatch", 9, ""},
                                         {kEnd, "END OF PROGRAM", 9, ""}}));
 }
 
@@ -168,6 +171,9 @@ TEST_F(Lexer, PatchSectionsWithPatchNames) {
                                         {kIdent, "y", 3, ""},
                                         {kIdent, "w", 5, ""},
                                         {kEnd, "END OF PROGRAM", 6, ""}}));
+  // Past a section the name is as it was before any section: declarations
+  // made there cannot be told from those made before the first section.
+  EXPECT_TRUE(patchName.IsNull());
 }
 
 TEST_F(Lexer, PatchSectionsDoNotNestAndMayRunToTheEnd) {
@@ -183,12 +189,15 @@ TEST_F(Lexer, PatchSectionsDoNotNestAndMayRunToTheEnd) {
 }
 
 TEST_F(Lexer, PatchNeedsAQuotedName) {
-  open("patch P\n");
-  try {
-    yylex();
-    FAIL() << "a patch without a quoted name was accepted";
-  } catch (const Str& error) {
-    EXPECT_EQ(error, "Error");
+  for (const char* text : {"patch P\n", "nopatch\tP\n", "patch\n"}) {
+    restart();
+    open(text);
+    try {
+      yylex();
+      ADD_FAILURE() << "accepted without a quoted name: " << text;
+    } catch (const Str& error) {
+      EXPECT_EQ(error, "Error");
+    }
   }
 }
 
@@ -225,6 +234,15 @@ TEST_F(Lexer, OverlongWordsAndStringsAreCut) {
                                         {kEnd, "END OF PROGRAM", 4, ""}}));
 }
 
+TEST_F(Lexer, CommentAtTheLimitKeepsItsEnd) {
+  std::string comment(2047, 'k');
+  comment[2046] = '*';  // a star that ends no comment is part of the text
+  open("/*" + comment + "*/ after\n");
+  std::vector<Token> tokens = lexAll();
+  EXPECT_EQ(tokens, (std::vector<Token>{
+                        {kComment, comment, 1, ""}, {kIdent, "after", 1, ""}, {kEnd, "END OF PROGRAM", 2, ""}}));
+}
+
 TEST_F(Lexer, OverlongCommentsAreCut) {
   std::string longComment(2050, 'k');
   std::string longLine(1030, 'c');
@@ -256,6 +274,20 @@ TEST_F(Lexer, ProhibitedIdentifiers) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "\"main.tsk\", line 1: Error: Identifier Order is prohibited (SQL word) before token Order\n"
             "\"main.tsk\", line 1: Error: Identifier USER is prohibited (name\tSQL function) before token USER\n");
+}
+
+TEST_F(Lexer, TabooListLines) {
+  // A line is read 4,095 characters at a time: the rest of a longer line is
+  // a line of its own. A later line with the same identifier replaces the reason.
+  write("taboo.txt", "order first reason\n"
+                     "ORDER \t second reason \n"
+                     "lone\n" +
+                         std::string(4095, 'a') + " tail reason\n");
+  EXPECT_TRUE(initlex());
+  EXPECT_EQ(tabooTable, (std::map<Str, Str>{{"ORDER", "second reason"},
+                                            {"LONE", ""},
+                                            {Str(std::string(4095, 'A').c_str()), ""},
+                                            {"TAIL", "reason"}}));
 }
 
 TEST_F(Lexer, NoTabooListProhibitsNothing) {

@@ -44,13 +44,21 @@ TEST(ClassDesc, ConstructionAndFlags) {
   base.beNoArc();
   base.setType(0x4 | 0x20 | 0x80);
   base.setObject(1);
+  base.beInFamily();
   ClassDesc derived("Derived", base);
   EXPECT_FALSE(derived.IsVirtual());  // the only bit not inherited
   EXPECT_TRUE(derived.IsSingular() && derived.HasNoArc() && derived.HasSK() && derived.IsVisibleSK() &&
-              derived.IsAutoincremental());
+              derived.IsAutoincremental() && derived.IsInFamily());
+  EXPECT_FALSE(derived.IsExternal());
   EXPECT_TRUE(derived.HaveObject());
   EXPECT_EQ(derived.Parent(), "Base");
   EXPECT_EQ(derived.Container(), "Shop");
+  // A class derived from an external one is external too, in the base's project.
+  foreign.setObject(2);
+  ClassDesc derivedForeign("Local", foreign);
+  EXPECT_TRUE(derivedForeign.IsExternal());
+  EXPECT_TRUE(derivedForeign.IsSQLView());
+  EXPECT_EQ(derivedForeign.Container(), "Stock");
 }
 
 TEST(ClassDesc, AttributeOrder) {
@@ -149,7 +157,10 @@ TEST(ClassDesc, AncestorWalks) {
   EXPECT_EQ(a->Top(), a);
   EXPECT_TRUE(c->HaveParent("A") && c->HaveParent("B"));
   EXPECT_FALSE(c->HaveParent("C"));
-  // A parent that cannot be found ends the walk.
+  // A parent that cannot be found ends the walk; its name alone still
+  // answers HaveParent.
+  EXPECT_TRUE(orphan->HaveParent("Ghost"));
+  EXPECT_FALSE(orphan->HaveParent("A"));
   EXPECT_EQ(orphan->Granny(), nullptr);
   EXPECT_EQ(orphan->Top(), orphan);
   EXPECT_TRUE(orphan->getFullAttribList().isEmpty());

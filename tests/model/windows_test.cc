@@ -69,6 +69,10 @@ TEST(Windows, Atoms) {
   } catch (const Str& error) {
     EXPECT_EQ(error, "Error! Atom::getGlobal\n");
   }
+  Atom text(left, "!=", "NULL", Atom::literal);
+  EXPECT_TRUE(text.isLiteral() && !text.isGlobal() && !text.isAttrib());
+  EXPECT_EQ(text.getLiteral(), "NULL");
+  EXPECT_TRUE(text.getSecondAttr().column().FName.IsEmpty());  // no right column
   Atom user(left, "==", "GUserID", Atom::global);
   EXPECT_EQ(user.getGlobal(), "GUserID");
   try {
@@ -138,12 +142,23 @@ TEST(Windows, CopiedViewKeepsItsCursors) {
   for (const char* name : {"a", "b", "c"}) proto->AddColumn("P", name, "", "", 0, false);
   proto->AddExcluded("x");
   proto->AddExcluded("y");
-  proto->setStandardInput("GetList", "", "");
+  TargetList calls{{"GetList", {"Person", "P"}}, {"GetMore", {"Person", "P"}}};
+  proto->setStandardInput(calls);
   proto->addSign("&&");
+  proto->AddMethod("Open", "Open", "Get", "Person", "P", "", "");
+  proto->AddMethod("Print", "Print", "Report", "Person", "P", "", "");
+  proto->addLeftParam("from", "1");
+  proto->addLeftParam("to", "9");
+  proto->AddOutputArg("P", "id", "Person");
   proto->GetFirstColumn();
   proto->GetNextColumn();  // on b
   proto->GetFirstExcluded();
   proto->GetNextExcluded();  // on y
+  proto->SIReset();
+  proto->SINext();          // on GetList
+  proto->GetFirstMethod();  // on Open
+  proto->getFirstLP();
+  proto->getNextLP();  // on "to"
 
   ViewWindow* copy = other->AddView("Short", "Short list", proto);
   EXPECT_EQ(copy->Id(), "Short");
@@ -154,7 +169,15 @@ TEST(Windows, CopiedViewKeepsItsCursors) {
   ASSERT_NE(afterB, nullptr);
   EXPECT_EQ(afterB->FName, "c");
   EXPECT_EQ(copy->GetNextExcluded(), nullptr);  // was on the last one
-  EXPECT_EQ(copy->SICalls(), 1);
+  EXPECT_EQ(copy->SICalls(), 2);
+  EXPECT_EQ(copy->SICStandardInput(), "GetList");
+  ASSERT_TRUE(copy->SINext());
+  EXPECT_EQ(copy->SICStandardInput(), "GetMore");
+  ASSERT_NE(copy->GetNextMethod(), nullptr);
+  EXPECT_EQ(copy->GetNextMethod(), nullptr);     // it was on Open, the first of two
+  EXPECT_EQ(copy->getNextLP(), nullptr);         // was on the last parameter
+  EXPECT_EQ(copy->GetNextOutputArg(), nullptr);  // never walked: at the end
+  EXPECT_EQ(copy->GetFirstOutputArg()->FName, "id");
   EXPECT_EQ(copy->getSigns().front(), "&&");
   // The copy's lists are its own, and the prototype's cursor did not move.
   copy->AddColumn("P", "d", "", "", 0, false);
