@@ -89,15 +89,15 @@ void readLineComment() {
   }
 }
 
-// The quoted name of a patch section.
-Str readString() {
-  skip();
-  if (getChar() != '"') throw Str("Error");
-  std::string name;
+// The text after an opening double quote up to the closing one (consumed),
+// with backslash escapes taken literally and counted line feeds; at most
+// `limit` characters, the rest stays in the input.
+std::string readQuoted(std::size_t limit) {
+  std::string text;
   for (;;) {
     int c = getChar();
     if (c == EOF || c == '"') break;
-    if (name.size() == kPatchNameSize) {
+    if (text.size() == limit) {
       unGetChar(c);
       break;
     }
@@ -106,9 +106,16 @@ Str readString() {
       if (c == EOF) break;
     }
     if (c == '\n') countLine();
-    name += static_cast<char>(c);
+    text += static_cast<char>(c);
   }
-  return Str(name);
+  return text;
+}
+
+// The quoted name of a patch section.
+Str readString() {
+  skip();
+  if (getChar() != '"') throw Str("Error");
+  return Str(readQuoted(kPatchNameSize));
 }
 
 // Outside a patch section the name is as it was at start-up.
@@ -204,21 +211,7 @@ int readWord(int first) {
 }
 
 int readStringLiteral() {
-  std::string text;
-  for (;;) {
-    int c = getChar();
-    if (c == EOF || c == '"') break;
-    if (text.size() == kStringSize) {
-      unGetChar(c);
-      break;
-    }
-    if (c == '\\') {
-      c = getChar();
-      if (c == EOF) break;
-    }
-    if (c == '\n') countLine();
-    text += static_cast<char>(c);
-  }
+  std::string text = readQuoted(kStringSize);
   strings.push_front(Str(text));
   yylval.text = strings.front().str();
   tokenText = strings.front();
