@@ -182,5 +182,9 @@ int runTarvic(int argc, const char* const* argv) {
   projectOutTree[stem] = std::map<Str, int>();
   projectOut[stem] = Level;
   if (!parseMainProject(start)) return 1;
-  return runSteps(project, commandLine.docPath) ? 0 : 1;
+  if (!runSteps(project, commandLine.docPath)) return 1;
+  // Progress and messages that never reached standard output (a full disk
+  // behind a redirection) make the run a failure, not a silent success.
+  std::cout.flush();
+  return std::cout ? 0 : 1;
 }

@@ -14,16 +14,6 @@ std::map<Str, int> Project::options;
 
 namespace {
 
-// The directory part of a path: everything before its last "/"; "." when the
-// path has no "/". A file directly under the root keeps "/" as its directory,
-// so the files it names are looked up there and not in the working directory.
-Str directoryOf(const Str& path) {
-  std::size_t slash = path.rfind('/');
-  if (slash == Str::npos) return Str(".");
-  if (slash == 0) return Str("/");
-  return path.substr(0, slash);
-}
-
 // Opens a description file for reading. A directory opens on this system but
 // reads as an empty file, so it is refused like any file that cannot be read.
 std::FILE* openDescription(const Str& path) {
@@ -44,6 +34,15 @@ bool isSet(const std::map<Str, int>& opts, const char* word) {
 
 }  // namespace
 
+// A file directly under the root keeps "/" as its directory, so the files it
+// names are looked up there and not in the working directory.
+Str projectDirOf(const Str& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == Str::npos) return Str(".");
+  if (slash == 0) return Str("/");
+  return path.substr(0, slash);
+}
+
 Str projectNameOf(const Str& path) {
   std::size_t slash = path.rfind('/');
   Str last = slash == Str::npos ? path : path.substr(slash + 1);
@@ -62,11 +61,13 @@ Project::Project(const std::map<Str, int>& opts, const Str& file, Project* paren
     std::cout << 0;
   std::cout << std::endl;
   if (options.empty()) options = opts;
-  dir = directoryOf(file);
+  dir = projectDirOf(file);
   name = projectNameOf(file);
   opened = openDescription(file);
   if (!opened) {
-    std::cout << "Error: cannot open file '" << file << "'. (" << std::strerror(errno) << ")" << std::endl;
+    // Taken at once: the output below may itself change errno.
+    const char* reason = std::strerror(errno);
+    std::cout << "Error: cannot open file '" << file << "'. (" << reason << ")" << std::endl;
     std::cout << "Exiting." << std::endl;
     std::exit(1);
   }

@@ -84,6 +84,9 @@ public:
   std::list<std::pair<Str, Str>> related;  // (file stem, "include" or "parent")
 };
 
+// The directory of a description path: everything before its last "/"; "."
+// when it has none.
+Str projectDirOf(const Str& path);
 // The project name of a description path: its last component, cut before its first ".".
 Str projectNameOf(const Str& path);
 

@@ -1,10 +1,15 @@
 #include "winwriters/window_id_register.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "rt/io.h"
 
-void WindowIdRegister::load(const Str& path) {
+bool WindowIdRegister::load(const Str& path) {
+  std::error_code absence;
+  if (!std::filesystem::exists(path.std(), absence) && !absence) return true;  // no register yet
   try {
     IO::File file(path, "r");
     IO::BufferedReader reader(file);
@@ -17,8 +22,9 @@ void WindowIdRegister::load(const Str& path) {
       else
         entries[text.substr(0, blank)] = text.substr(blank + 1).trim();
     }
+    return !std::ferror(file.handle());
   } catch (const IO::Exception&) {
-    // No register yet: every window gets a new number.
+    return false;
   }
 }
 

@@ -9,7 +9,9 @@
 class WindowIdRegister {
 public:
   // Reads `path` when it exists; a missing file gives an empty register.
-  void load(const Str& path);
+  // Answers false when the file exists but could not be read to its end:
+  // writing the register back then would lose the entries not read.
+  bool load(const Str& path);
   // Writes every entry back, in window-id order; answers false when the file
   // cannot be created or written.
   bool save(const Str& path) const;

@@ -29,8 +29,11 @@ void writeProjectWindows(Project& project, WindowIdRegister& windowIds) {
 void Project::printXML() {
   std::cout << "generating ." << "." << std::flush;
   WindowIdRegister windowIds;
-  windowIds.load(registerPath);
+  // A register that exists but cannot be read is left as it is rather than
+  // overwritten with the part that was read.
+  bool readWhole = windowIds.load(registerPath);
   writeProjectWindows(*this, windowIds);
-  if (!windowIds.save(registerPath)) std::cout << "WARNING! Cannot save Window ID file wid.txt" << std::endl;
+  if (!readWhole || !windowIds.save(registerPath))
+    std::cout << "WARNING! Cannot save Window ID file wid.txt" << std::endl;
   std::cout << " done" << std::endl;
 }

@@ -275,14 +275,14 @@ TEST_F(Grammar, SkippedPatchSectionEndsWithItsFile) {
 }
 
 TEST_F(Grammar, LargeDescriptionKeepsTheStacksShallow) {
-  std::string text;
-  for (int i = 0; i < 90000; ++i)
-    text += "T" + std::to_string(i) + " : C = \"Str\", Name = \"Type number " + std::to_string(i) + "\";\n";
-  text += "Big : C = \"int\" {\n";
-  for (int i = 0; i < 2000; ++i) text += "  V" + std::to_string(i) + " = -1 \"item\", K = \"k\";\n";
-  text += "}\nWide : C = \"Str\" (\n";
-  for (int i = 0; i < 2000; ++i) text += "  \"a" + std::to_string(i) + "\" = \"b\";\n";
-  text += ")\n";
+  std::ostringstream out;
+  for (int i = 0; i < 90000; ++i) out << "T" << i << " : C = \"Str\", Name = \"Type number " << i << "\";\n";
+  out << "Big : C = \"int\" {\n";
+  for (int i = 0; i < 2000; ++i) out << "  V" << i << " = -1 \"item\", K = \"k\";\n";
+  out << "}\nWide : C = \"Str\" (\n";
+  for (int i = 0; i < 2000; ++i) out << "  \"a" << i << "\" = \"b\";\n";
+  out << ")\n";
+  std::string text = out.str();
   ASSERT_GT(text.size(), 4000000u);
   open(text);
   std::string printed;

@@ -101,6 +101,19 @@ TEST_F(Projects, NameAndDirectoryComeFromThePath) {
   EXPECT_EQ(MP, project);  // the first project stays the main one
 }
 
+TEST(ProjectPaths, DirectoryAndNameOfAPath) {
+  EXPECT_EQ(projectDirOf("dir/sub/a.b.c").std(), "dir/sub");
+  EXPECT_EQ(projectNameOf("dir/sub/a.b.c").std(), "a");
+  EXPECT_EQ(projectDirOf("a.c").std(), ".");
+  EXPECT_EQ(projectNameOf("a.c").std(), "a");
+  EXPECT_EQ(projectDirOf("/abs/x.c").std(), "/abs");
+  EXPECT_EQ(projectNameOf("shop").std(), "shop");
+  // A file directly under the root: its directory is the root itself, so the
+  // files it names are not looked up in the working directory.
+  EXPECT_EQ(projectDirOf("/x.tsk").std(), "/");
+  EXPECT_EQ(projectNameOf("/x.tsk").std(), "x");
+}
+
 TEST_F(Projects, FirstProjectFixesTheOptions) {
   Project* project = makeMain(file("main.tsk"), {{"oracle", 1}});
   file("inc.tsk");
