@@ -259,11 +259,22 @@ TEST_F(AttributeDecls, ValuesMustNameEnumerationItems) {
   EXPECT_EQ(rerun("Class C {\n  Attributes {\n    State s = Open -> closed;\n  }\n}\n"), 8);
   EXPECT_EQ(printed, "\"main.tsk\", line 6: Error: Syntax Error before token closed\n");
 
+  // A word written directly before the arrow takes the hyphen into it, and
+  // no item has that value.
+  EXPECT_EQ(rerun("Class C {\n  Attributes {\n    State s = Open-> Closed;\n  }\n}\n"), 8);
+  EXPECT_EQ(printed, "\"main.tsk\", line 6: Error: Syntax Error before token Open-\n");
+
   // An item of any enumeration will do, whatever the attribute's type.
   EXPECT_EQ(rerun("Class C { Attributes { Text t = Closed -> Open; } }\n"), 0) << printed;
   EXPECT_EQ(attr("C", "t")->DefInit(), "Closed");
   EXPECT_EQ(attr("C", "t")->DefInitValue(), "Closed");  // Text has no items
   EXPECT_EQ(attr("C", "t")->DefUpdate(), "Open");
+
+  // Only a name is an item: the same text as a string literal is a plain
+  // value and gets no code.
+  EXPECT_EQ(rerun("Class C { Attributes { State q = \"Closed\"; State r = Closed; } }\n"), 0) << printed;
+  EXPECT_EQ(attr("C", "q")->DefInitValue(), "Closed");
+  EXPECT_EQ(attr("C", "r")->DefInitValue(), "2");
 }
 
 TEST_F(AttributeDecls, MalformedItemsAreSyntaxErrors) {

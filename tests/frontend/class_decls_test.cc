@@ -212,6 +212,11 @@ TEST_F(ClassDecls, ClassNamedLikeItsProjectThrows) {
   } catch (const Str& error) {
     EXPECT_EQ(error, "Class Main in the Project main match in Windows");
   }
+  // A singular class is only checked against the classes declared.
+  restart();
+  open(std::string(types) + "Singular Class Main { }\n");
+  EXPECT_EQ(parse(printed), 0) << printed;
+  EXPECT_TRUE(cls("Main")->IsSingular());
 }
 
 TEST_F(ClassDecls, ClassesFollowTheProjectBeingRead) {

@@ -123,6 +123,7 @@ TEST_F(MethodDecls, ResultArgumentsMakeAnItemResult) {
       "    Nothing() returns ;\n"
       "    Pack(...) returns total;\n"
       "    Empty();\n"
+      "    Back() return x;\n"
       "  }\n"
       "}\n");
   Methods* get = method("C", "Get");
@@ -144,6 +145,9 @@ TEST_F(MethodDecls, ResultArgumentsMakeAnItemResult) {
   EXPECT_EQ(describe(pack->Output()), (Texts{"main,total,"}));
   EXPECT_EQ(pack->ReturnType(), "ItemResult");
   EXPECT_FALSE(method("C", "Empty")->IsDPIn());
+  // "return" is the same keyword as "returns".
+  EXPECT_EQ(describe(method("C", "Back")->Output()), (Texts{"main,x,"}));
+  EXPECT_EQ(method("C", "Back")->ReturnType(), "ItemResult");
 }
 
 TEST_F(MethodDecls, DispatchersAndComments) {
@@ -176,6 +180,12 @@ TEST_F(MethodDecls, RedeclaredMethods) {
   // Each form checks the methods of its class only.
   EXPECT_EQ(rerun("Class A { Methods { M(); } }\nClass B { Methods { M(); Report R(); Virtual R(); } }\n"), 6);
   EXPECT_EQ(printed, "\"main.tsk\", line 5: Error: Method with such name is already declared before token R\n");
+
+  // A derived class may declare a method of its base again: it becomes its own.
+  ASSERT_EQ(rerun("Class A { Methods { M(); } }\nClass B : A { Methods { const M(); } }\n"), 0) << printed;
+  EXPECT_TRUE(cls("B")->checkMethod("M"));
+  EXPECT_EQ(method("A", "M")->getFlag(), 1024);
+  EXPECT_EQ(method("B", "M")->getFlag(), 8);
 
   // Inside a patch section a method declared again replaces the first one,
   // except an Internal one.
@@ -244,8 +254,13 @@ TEST_F(MethodDecls, ViewsDeclareSqlViewClasses) {
     EXPECT_TRUE(a->RefAttr().IsEmpty());
     EXPECT_FALSE(a->IsVirtual() || a->IsProperty("PK") || a->IsNotNull());
   }
-  // The class column stands for the class the view is declared in.
-  EXPECT_EQ(attr("PersonView", "Person")->Type(), "Person");
+  // A column naming a class alone is typed by the class the view is
+  // declared in, whatever class it names.
+  ASSERT_EQ(rerun("Class Order { }\nClass Person { Methods { View V(Order); } }\n"), 0) << printed;
+  Attributes* column = attr("V", "Order");
+  ASSERT_NE(column, nullptr);
+  EXPECT_EQ(column->Type(), "Person");
+  EXPECT_EQ(column->RefClass(), "Person");
 }
 
 TEST_F(MethodDecls, ViewErrors) {
