@@ -20,9 +20,8 @@
 
 /* The stacks hold 500 entries and never grow: a deeper nesting is reported
    and ends the parse. Repetitions are left-recursive, so the depth does not
-   depend on the length of the description. */
-/* The generated parser refuses to store the entry that fills its stacks, so
-   one more slot lets the stacks hold 500 entries before an overflow. */
+   depend on the length of the description. The generated parser refuses to
+   store the entry that fills its stacks, hence one slot more than 500. */
 #define YYINITDEPTH 501
 #define YYMAXDEPTH 501
 #define yyoverflow(message, states, statesSize, values, valuesSize, size) \
