@@ -1,5 +1,6 @@
 #include "frontend/class_decls.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ namespace {
 // Whether the class being declared existed before its header: a class
 // reopened inside a patch section.
 bool classReopened = false;
+
+// The family root of every derived class declared so far. A class derived
+// from a derived class takes its base's root from here, so a long chain of
+// derivations is not walked again for each new link.
+std::map<const ClassDesc*, const ClassDesc*> familyRoots;
 
 // Never destroyed, so the records stay reachable while the process exits.
 std::vector<ClassDesc*>& keptClasses() {
@@ -50,6 +56,8 @@ void enter(ClassDesc* cls) {
 // The root of the family of `cls`: the Parent links followed through the
 // current project's classes.
 const ClassDesc* rootOf(const ClassDesc* cls) {
+  auto known = familyRoots.find(cls);
+  if (known != familyRoots.end()) return known->second;
   for (std::size_t steps = 0; steps <= CP->classes.size() && !cls->Parent().IsEmpty(); ++steps) {
     auto parent = CP->classes.find(cls->Parent());
     if (parent == CP->classes.end() || !parent->second) break;
@@ -89,8 +97,10 @@ int beginDerivedClass(const char* id, const char* base) {
     yyerror(tr("Class ") + base + tr(" not declared"));
     return 3;
   }
-  registerFamilyType(rootOf(baseClass->second));
+  const ClassDesc* root = rootOf(baseClass->second);
+  registerFamilyType(root);
   enter(new ClassDesc(id, *baseClass->second));
+  familyRoots[currentClass] = root;
   currentClass->beInFamily();
   baseClass->second->beInFamily();
   return 0;
@@ -164,4 +174,5 @@ void resetClassDecls() {
   refProject = Str();
   refAlias = Str();
   classReopened = false;
+  familyRoots.clear();
 }

@@ -418,20 +418,24 @@ void yyerror(const char* message) {
             << " before token " << tokenText << std::endl;
 }
 
-bool isenum(const char* name) {
+namespace {
+
+// The item of this value in the first enumeration, in type-name order, that
+// has one. Each enumeration is looked up by value, not walked: a long
+// enumeration named by many defaults would otherwise cost quadratic time.
+const ChkLine* findEnumItem(const char* name) {
   for (const auto& [type, items] : TypesPool.InitsList())
-    if (items)
-      for (const ChkLine* item : *items)
-        if (item->value == name) return true;
-  return false;
+    if (const ChkLine* item = TypesPool.findItem(type, Str(name))) return item;
+  return nullptr;
 }
 
+}  // namespace
+
+bool isenum(const char* name) { return findEnumItem(name) != nullptr; }
+
 int getEnumVal(const char* name) {
-  for (const auto& [type, items] : TypesPool.InitsList())
-    if (items)
-      for (const ChkLine* item : *items)
-        if (item->value == name) return item->code;
-  return 0;
+  const ChkLine* item = findEnumItem(name);
+  return item ? item->code : 0;
 }
 
 void resetLexer() {

@@ -59,9 +59,7 @@ void Attributes::setDefs(const Str& init, int initKind, const Str& update, int u
     case 1:
     case 2:
       defInit_ = init;
-      if (const auto* items = TypesPool.GetInits(type_.str()))
-        for (const ChkLine* item : *items)
-          if (item && item->value == init) defInitValue_ = Str() << item->code;
+      if (const ChkLine* item = TypesPool.findItem(type_, init)) defInitValue_ = Str() << item->code;
       break;
     default:
       throw invalidKind();

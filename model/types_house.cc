@@ -7,20 +7,6 @@
 
 namespace {
 
-// The code -1 stands for: one more than the largest code, 0 for no items.
-int nextCode(const std::list<ChkLine*>& items) {
-  if (items.empty()) return 0;
-  int largest = items.front()->code;
-  for (const ChkLine* item : items) largest = std::max(largest, item->code);
-  return largest + 1;
-}
-
-ChkLine* findItem(const std::list<ChkLine*>& items, const Str& value) {
-  for (ChkLine* item : items)
-    if (item->value == value) return item;
-  return nullptr;
-}
-
 Str notFound(const char* position, const Str& type) {
   return Str(position) << tr(" Type ") << type << tr(" is not found. ");
 }
@@ -34,6 +20,20 @@ std::map<Str, Str>& TypesHouse::declare(const Str& type) {
     typeFields = ownedFields.back().get();
   }
   return *typeFields;
+}
+
+ChkLine* TypesHouse::findItem(const Str& type, const Str& value) const {
+  auto index = itemIndexes.find(type);
+  if (index == itemIndexes.end()) return nullptr;
+  auto item = index->second.byValue.find(value);
+  return item == index->second.byValue.end() ? nullptr : item->second;
+}
+
+// The code -1 stands for this: one more than the largest code, 0 for no items.
+int TypesHouse::nextCode(const Str& type) const {
+  auto index = itemIndexes.find(type);
+  if (index == itemIndexes.end() || index->second.byValue.empty()) return 0;
+  return index->second.largestCode + 1;
 }
 
 Str TypesHouse::reloadError() {
@@ -71,18 +71,20 @@ void TypesHouse::AddInit(const char* type, const char* value, const char* commen
     ownedLists.push_back(std::make_unique<std::list<ChkLine*>>());
     items = ownedLists.back().get();
   }
-  if (findItem(*items, Str(value))) return;
+  ItemIndex& index = itemIndexes[Str(type)];
+  if (index.byValue.count(Str(value))) return;
   ownedItems.push_back(std::make_unique<ChkLine>());
   ChkLine* item = ownedItems.back().get();
   item->value = Str(value);
-  item->code = code == -1 ? nextCode(*items) : code;
+  item->code = code == -1 ? nextCode(Str(type)) : code;
   item->comment = Str(comment);
   items->push_back(item);
+  index.largestCode = index.byValue.empty() ? item->code : std::max(index.largestCode, item->code);
+  index.byValue[item->value] = item;
 }
 
 bool TypesHouse::checkInit(const char* type, const char* value, const char* comment, int code) {
-  auto list = inits.find(Str(type));
-  const ChkLine* item = list == inits.end() ? nullptr : findItem(*list->second, Str(value));
+  const ChkLine* item = findItem(Str(type), Str(value));
   // A -1 asks for the next code; declared again, the item already holds the
   // code it was given the first time, so any code matches.
   if (!item || (code != -1 && item->code != code) || item->comment != Str(comment)) throw reloadError();
@@ -96,9 +98,7 @@ void TypesHouse::AddAliasItem(const Str& type, const Str& alias, const Str& valu
 
 void TypesHouse::AddEnumOption(const Str& type, const Str& itemValue, const Str& key, const Str& text) {
   if (!fields.count(type)) throw notFound("types_str:152", type);
-  auto list = inits.find(type);
-  if (list == inits.end()) return;
-  if (ChkLine* item = findItem(*list->second, itemValue)) item->options[key] = text;
+  if (ChkLine* item = findItem(type, itemValue)) item->options[key] = text;
 }
 
 Str TypesHouse::findType(Str type, Str field) const {
@@ -122,15 +122,12 @@ int TypesHouse::numberOfEnumCodes(const Str& type) const {
 }
 
 int TypesHouse::maxEnumCode(const Str& type) const {
-  auto list = inits.find(type);
-  return list == inits.end() ? -1 : nextCode(*list->second);
+  return inits.count(type) ? nextCode(type) : -1;
 }
 
 int TypesHouse::getEnumValueIfAny(const Str& type, const Str& value) const {
   if (!fields.count(type)) return -1;
-  auto list = inits.find(type);
-  if (list == inits.end()) return -1;
-  const ChkLine* item = findItem(*list->second, value);
+  const ChkLine* item = findItem(type, value);
   return item ? item->code : -1;
 }
 

@@ -58,6 +58,9 @@ public:
   int maxEnumCode(const Str& type) const;
   // The code of an item of a declared enumeration; -1 when there is none.
   int getEnumValueIfAny(const Str& type, const Str& value) const;
+  // The item of the enumeration `type` with this value; null when there is
+  // none. Unlike the code above it also tells an item coded -1 from no item.
+  ChkLine* findItem(const Str& type, const Str& value) const;
   void setProject(const Str& type, const Str& project);  // the first owner stays
   Str getProject(const Str& type) const;                 // empty when none
   void setCounter(const Str& name, int value);
@@ -72,12 +75,22 @@ private:
   std::map<Str, Str>& declare(const Str& type);
   // The error thrown when a declared-again type differs from the registry.
   static Str reloadError();
+  // One more than the largest code of the enumeration `type`, 0 for no items.
+  int nextCode(const Str& type) const;
 
   std::map<Str, std::list<ChkLine*>*> inits;    // enumeration items per type
   std::map<Str, std::list<AliasItem>> aliases;  // alias items per type
   std::map<Str, std::map<Str, Str>*> fields;    // field name -> text per declared type
   std::map<Str, int> counters;                  // declaration counters of the parser
   std::map<Str, Str> projects;                  // owning project per type
+  // Per enumeration, its items by value and its largest code, kept beside the
+  // item lists: walking a list for each new item would make declaring a long
+  // enumeration take quadratic time.
+  struct ItemIndex {
+    std::map<Str, ChkLine*> byValue;
+    int largestCode = 0;  // meaningful once byValue holds an item
+  };
+  std::map<Str, ItemIndex> itemIndexes;
 
   // What the pointers above point to; nothing is released before the registry.
   std::vector<std::unique_ptr<std::list<ChkLine*>>> ownedLists;

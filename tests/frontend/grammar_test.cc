@@ -3,11 +3,14 @@
 // diagnostics of malformed descriptions.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <list>
 #include <sstream>
 #include <string>
 #include <utility>
 
+#include "model/attributes.h"
+#include "model/class_desc.h"
 #include "model/type_items.h"
 #include "model/types_house.h"
 #include "tests/frontend/front_end_fixture.h"
@@ -107,6 +110,50 @@ TEST_F(Grammar, DifferingRedeclarationIsRefused) {
   } catch (const Str& error) {
     EXPECT_EQ(error, "Error! In the file other.tsk line 3. Attempt to reload Enum value. C of type String.");
   }
+}
+
+TEST_F(Grammar, StrayBytesAndHugeTokensEndInASyntaxError) {
+  std::string printed;
+  // A byte that starts no token is a token of its own, NUL included; no rule
+  // accepts one, and the parse ends at the first.
+  open(std::string(1, '\0'));
+  EXPECT_EQ(parse(printed), 1);
+  EXPECT_EQ(printed, std::string("\"main.tsk\", line 1: Error: syntax error before token ") + '\0' + "\n");
+
+  restart();
+  open("T : C = \"1\";\n\xff;\n");
+  EXPECT_EQ(parse(printed), 1);
+  EXPECT_EQ(printed, "\"main.tsk\", line 2: Error: syntax error before token \xff\n");
+
+  // A 10 MB word without a line end: the first 65 characters are a word, and
+  // the rest starts the next one, where the grammar expects a colon.
+  restart();
+  open(std::string(10 * 1024 * 1024, 'w'));
+  EXPECT_EQ(parse(printed), 1);
+  EXPECT_EQ(printed, "\"main.tsk\", line 1: Error: syntax error before token " + std::string(65, 'w') + "\n");
+
+  // Block comments do not nest: 100,000 openings are one comment up to the
+  // first closing, cut after 2,047 characters (682 times " /*" and a blank);
+  // the rest starts a second comment where a class body has no place for one.
+  restart();
+  std::string nested;
+  for (int i = 0; i < 100000; ++i) nested += "/* ";
+  for (int i = 0; i < 100000; ++i) nested += "*/ ";
+  open("Class A {" + nested + "}\n");
+  EXPECT_EQ(parse(printed), 1);
+  std::string cut;
+  for (int i = 0; i < 682; ++i) cut += " /*";
+  EXPECT_EQ(printed, "\"main.tsk\", line 1: Error: syntax error before token " + cut + " \n");
+
+  // A string of 2,047 escaped characters is whole; one more is cut there and
+  // the rest read as tokens.
+  restart();
+  std::string escaped;
+  for (int i = 0; i < 2047; ++i) escaped += "\\\"";
+  open("T : C = \"" + escaped + "\";\nU : C = \"" + escaped + "\\\"\";\n");
+  EXPECT_EQ(parse(printed), 1);
+  EXPECT_EQ(TypesPool.findType("T", "C"), Str(std::string(2047, '"')));
+  EXPECT_EQ(printed, "\"main.tsk\", line 2: Error: syntax error before token \\\n");
 }
 
 TEST_F(Grammar, TypeSyntaxErrors) {
@@ -222,6 +269,16 @@ TEST_F(Grammar, IncludeCycles) {
   open("embed \"t.tsk\"\n");
   EXPECT_EQ(parse(printed), 1);
   EXPECT_EQ(printed, "\"t.tsk\", line 1: Error: Cyclic inclusion of file ./t.tsk before token t.tsk\n");
+
+  // A type file that embeds itself through a second one.
+  restart();
+  write("t1.tsk", "A : C = \"1\";\nembed \"t2.tsk\"\n");
+  write("t2.tsk", "types \"t1.tsk\"\n");
+  open("embed \"t1.tsk\"\n");
+  EXPECT_EQ(parse(printed), 1);
+  EXPECT_EQ(printed,
+            "\"t2.tsk\", line 1: Error: Warning! Using deprecated directive types.  before token t1.tsk\n"
+            "\"t2.tsk\", line 1: Error: Cyclic inclusion of file ./t1.tsk before token t1.tsk\n");
 }
 
 TEST_F(Grammar, SameFileSideBySideIsNoCycle) {
@@ -291,6 +348,31 @@ TEST_F(Grammar, LargeDescriptionKeepsTheStacksShallow) {
   EXPECT_EQ(TypesPool.TypesList().size(), 90002u);
   EXPECT_EQ(TypesPool.numberOfEnumCodes("Big"), 2000);
   EXPECT_EQ(TypesPool.maxEnumCode("Big"), 2000);
+}
+
+TEST_F(Grammar, LongEnumerationNamedByManyDefaults) {
+  // Every default and update value is looked up among the enumeration items;
+  // 20,000 items named by 20,000 attributes must not cost a walk each.
+  const int count = 20000;
+  std::ostringstream out;
+  out << "Big : C = \"int\" {\n";
+  for (int i = 0; i < count; ++i) out << "  V" << i << " = " << i << " \"item\";\n";
+  out << "}\nClass Holder {\n  Attributes {\n";
+  for (int i = 0; i < count; ++i) out << "    Big a" << i << " = V" << count - 1 << " -> V0;\n";
+  out << "  }\n}\n";
+  open(out.str());
+  auto started = std::chrono::steady_clock::now();
+  std::string printed;
+  EXPECT_EQ(parse(printed), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+  EXPECT_EQ(printed, "");
+  EXPECT_EQ(TypesPool.numberOfEnumCodes("Big"), count);
+  ClassDesc* holder = projectMap.findClass("main", "Holder");
+  ASSERT_NE(holder, nullptr);
+  Attributes* last = holder->GetAttribute("a19999");
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->DefInit(), "V19999");
+  EXPECT_EQ(last->DefInitValue(), "19999");
 }
 
 }  // namespace

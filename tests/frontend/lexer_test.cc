@@ -279,15 +279,24 @@ TEST_F(Lexer, ProhibitedIdentifiers) {
 TEST_F(Lexer, TabooListLines) {
   // A line is read 4,095 characters at a time: the rest of a longer line is
   // a line of its own. A later line with the same identifier replaces the reason.
+  // Lines of blanks and tabs only give the empty identifier, which no word
+  // matches.
   write("taboo.txt", "order first reason\n"
                      "ORDER \t second reason \n"
+                     "   \n"
+                     "\t\t\n"
+                     " \t \t\n"
                      "lone\n" +
                          std::string(4095, 'a') + " tail reason\n");
   EXPECT_TRUE(initlex());
-  EXPECT_EQ(tabooTable, (std::map<Str, Str>{{"ORDER", "second reason"},
+  EXPECT_EQ(tabooTable, (std::map<Str, Str>{{"", ""},
+                                            {"ORDER", "second reason"},
                                             {"LONE", ""},
                                             {Str(std::string(4095, 'A').c_str()), ""},
                                             {"TAIL", "reason"}}));
+  open("x\t \t\n");
+  EXPECT_EQ(yylex(), kIdent);
+  EXPECT_EQ(yylex(), kEnd);
 }
 
 TEST_F(Lexer, NoTabooListProhibitsNothing) {
@@ -329,6 +338,12 @@ TEST_F(Lexer, EnumerationItemsByName) {
   EXPECT_EQ(getEnumVal("y"), 4);
   EXPECT_FALSE(isenum("X"));
   EXPECT_EQ(getEnumVal("X"), 0);
+  // An item coded -1 (the next code after -2) is an item all the same.
+  TypesPool.AddType("C", "C", "int");
+  TypesPool.AddInit("C", "low", "", -2);
+  TypesPool.AddInit("C", "high", "", -1);
+  EXPECT_TRUE(isenum("high"));
+  EXPECT_EQ(getEnumVal("high"), -1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -89,6 +90,37 @@ TEST_F(TypesHouseTest, AddInitGivesNextCodesAndKeepsTheFirstOfAValue) {
   // Reading absent types created nothing.
   EXPECT_EQ(types.TypesList().count("Nothing"), 0u);
   EXPECT_EQ(types.InitsList().count("Plain"), 0u);
+}
+
+TEST_F(TypesHouseTest, ItemsByValueAndNextCodesAfterAnyCodes) {
+  types.AddInit("Sign", "Minus", "minus", -2);
+  types.AddInit("Sign", "Zero", "zero", -1);  // one more than -2
+  types.AddInit("Sign", "Big", "big", 9);
+  types.AddInit("Sign", "Small", "small", 3);
+  types.AddInit("Sign", "Next", "next", -1);  // one more than 9, not than 3
+  types.AddInit("Sign", "Zero", "again", 5);  // the first item of a value stays
+  EXPECT_EQ(codesOf(types, "Sign"), (std::vector<int>{-2, -1, 9, 3, 10}));
+  EXPECT_EQ(types.maxEnumCode("Sign"), 11);
+  const ChkLine* zero = types.findItem("Sign", "Zero");
+  ASSERT_NE(zero, nullptr);
+  EXPECT_EQ(zero->code, -1);
+  EXPECT_EQ(zero->comment, "zero");
+  EXPECT_EQ(types.findItem("Sign", "zero"), nullptr);
+  EXPECT_EQ(types.findItem("Other", "Zero"), nullptr);
+  types.AddType("Sign", "C", "int");
+  types.AddEnumOption("Sign", "Big", "Color", "red");
+  EXPECT_EQ(types.findItem("Sign", "Big")->options.at("Color"), "red");
+
+  // A long enumeration is declared, checked again and searched without
+  // walking its items for every new one: with such walks these 100,000
+  // items would take minutes.
+  const int count = 100000;
+  auto started = std::chrono::steady_clock::now();
+  for (int i = 0; i < count; ++i) types.AddInit("Long", ("v" + std::to_string(i)).c_str(), "", -1);
+  for (int i = 0; i < count; ++i) types.checkInit("Long", ("v" + std::to_string(i)).c_str(), "", i);
+  EXPECT_EQ(types.maxEnumCode("Long"), count);
+  EXPECT_EQ(types.findItem("Long", "v99999")->code, 99999);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
 }
 
 TEST_F(TypesHouseTest, RedeclarationChecksNameTheCurrentFileAndLine) {
