@@ -3,15 +3,13 @@
 #include "driver/run_sequence.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <sstream>
 #include <streambuf>
 
 #include "model/process_state.h"
+#include "tests/support/capture_stdout.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -24,21 +22,15 @@ protected:
 
 int runCapturing(std::streambuf* out) {
   const char* argv[] = {"tarvic", "empty.tsk"};
-  std::streambuf* saved = std::cout.rdbuf(out);
-  int status = runTarvic(2, argv);
-  std::cout.clear();
-  std::cout.rdbuf(saved);
-  return status;
+  CaptureStdout capture(out);
+  return runTarvic(2, argv);
 }
 
 }  // namespace
 
 TEST(RunSequence, LostStandardOutputFailsTheRun) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarvic-run-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(pattern);
-  std::ofstream{"empty.tsk"};
+  ScratchDir dir(ScratchDir::enter);
+  dir.write("empty.tsk");
 
   resetProcessState();
   std::ostringstream captured;
@@ -50,6 +42,4 @@ TEST(RunSequence, LostStandardOutputFailsTheRun) {
   EXPECT_EQ(runCapturing(&full), 1);
 
   resetProcessState();
-  std::filesystem::current_path(previous);
-  std::filesystem::remove_all(pattern);
 }

@@ -3,29 +3,24 @@
 // working directory with the process-wide state as at start-up, writes the
 // description files it needs and opens the main project on one of them.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "frontend/include_stack.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "model/process_state.h"
 #include "model/project.h"
+#include "tests/support/capture_stdout.h"
+#include "tests/support/scratch_dir.h"
 
 class FrontEnd : public ::testing::Test {
 protected:
   void SetUp() override {
     resetProcessState();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvic-frontend-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
+    dir.emplace(ScratchDir::enter);
   }
   void TearDown() override {
     // Nested projects live on the heap until the end of a run; here the test
@@ -37,15 +32,10 @@ protected:
     if (main) std::fclose(main->opened);
     main.reset();
     resetProcessState();
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(dir);
+    dir.reset();
   }
 
-  void write(const std::string& name, const std::string& text) {
-    std::filesystem::path path = dir / name;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-  }
+  void write(const std::string& name, const std::string& text) { dir->write(name, text); }
   // Writes `text` as main.tsk, opens the main project on it and sets up the
   // lexer's tables.
   void open(const std::string& text, const std::string& name = "main.tsk") {
@@ -62,18 +52,10 @@ protected:
   // Parses and answers the result, with what was printed meanwhile (also
   // when the parse throws).
   int parse(std::string& printed) {
-    testing::internal::CaptureStdout();
-    try {
-      int result = yyparse();
-      printed = testing::internal::GetCapturedStdout();
-      return result;
-    } catch (...) {
-      printed = testing::internal::GetCapturedStdout();
-      throw;
-    }
+    CaptureStdout capture(printed);
+    return yyparse();
   }
 
-  std::filesystem::path dir;
-  std::filesystem::path previous;
+  std::optional<ScratchDir> dir;  // a new one for each run
   std::unique_ptr<Project> main;
 };

@@ -310,7 +310,7 @@ TEST_F(Grammar, EmbeddedFilesThatCannotBeOpened) {
 TEST_F(Grammar, EmbedAndTypesDirectives) {
   write("abs/t.tsk", "T : C = \"1\";\n");
   write("u.tsk", "U : C = \"2\";\n");
-  std::string absolute = (dir / "abs/t.tsk").string();
+  std::string absolute = (dir->path() / "abs/t.tsk").string();
   open("embed \"" + absolute + "\"\ntypes \"u.tsk\"\nV : C = \"3\";\n");
   std::string printed;
   EXPECT_EQ(parse(printed), 0);

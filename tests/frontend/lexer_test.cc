@@ -266,12 +266,12 @@ TEST_F(Lexer, ProhibitedIdentifiers) {
         "  user name\tSQL function  \n"
         "Class\tkeyword\n");
   open("Order x USER Class\n");
-  testing::internal::CaptureStdout();
+  CaptureStdout out;
   EXPECT_EQ(yylex(), 1);
   EXPECT_EQ(yylex(), kIdent);
   EXPECT_EQ(yylex(), 1);
   EXPECT_EQ(yylex(), 277);  // a keyword stays a keyword
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+  EXPECT_EQ(out.text(),
             "\"main.tsk\", line 1: Error: Identifier Order is prohibited (SQL word) before token Order\n"
             "\"main.tsk\", line 1: Error: Identifier USER is prohibited (name\tSQL function) before token USER\n");
 }
@@ -322,9 +322,9 @@ TEST_F(Lexer, DiagnosticLine) {
   open("one\n two three\n");
   yylex();
   yylex();
-  testing::internal::CaptureStdout();
+  CaptureStdout out;
   yyerror("syntax error");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "\"main.tsk\", line 2: Error: syntax error before token two\n");
+  EXPECT_EQ(out.text(), "\"main.tsk\", line 2: Error: syntax error before token two\n");
 }
 
 TEST_F(Lexer, EnumerationItemsByName) {

@@ -1,28 +1,23 @@
 #include "model/adict.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
+#include <vector>
+
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
-// A locale.dct written byte for byte into a temporary file, removed at the end.
+// A locale.dct written byte for byte into a fresh temporary directory.
 class DictFile {
 public:
-  explicit DictFile(const std::string& content) {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = ::testing::TempDir() + "adict_" + test->name() + "_" + std::to_string(::getpid()) + ".dct";
-    std::ofstream out(path_, std::ios::binary);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  }
-  ~DictFile() { std::remove(path_.c_str()); }
-  const char* path() const { return path_.c_str(); }
+  explicit DictFile(const std::string& content) : path_(dir_.write("locale.dct", content)) {}
+  const char* path() const { return path_; }
 
 private:
-  std::string path_;
+  ScratchDir dir_;
+  Str path_;
 };
 
 }  // namespace

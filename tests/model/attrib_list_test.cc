@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "model_world.h"
+#include "tests/support/list_names.h"
 
 namespace {
-
-using Ids = std::vector<std::string>;
 
 Attributes column(const char* id, int number = 0, const char* cls = "C", const char* prop = "") {
   Attributes a(id, "Integer", "P", cls, "", prop);
@@ -23,12 +22,6 @@ AttribList listOf(std::initializer_list<const char*> ids) {
   AttribList list;
   for (const char* id : ids) list.pushAttrib(column(id));
   return list;
-}
-
-Ids ids(const AttribList& list) {
-  Ids out;
-  for (const Attributes& a : list) out.push_back(a.Id().std());
-  return out;
 }
 
 }  // namespace
@@ -78,14 +71,14 @@ TEST(AttribList, CursorProtocol) {
 TEST(AttribList, Editing) {
   AttribList list = listOf({"a", "b"});
   list.pushList(list);  // appending itself doubles it
-  EXPECT_EQ(ids(list), (Ids{"a", "b", "a", "b"}));
+  EXPECT_EQ(ids(list), (Names{"a", "b", "a", "b"}));
   EXPECT_EQ(list.getAttrib().Id(), "b");  // on the last one appended
   list.removeRepeats();
-  EXPECT_EQ(ids(list), (Ids{"a", "b"}));
+  EXPECT_EQ(ids(list), (Names{"a", "b"}));
 
   AttribList repeats = listOf({"a", "b", "a", "c", "b"});
   repeats.removeRepeats();
-  EXPECT_EQ(ids(repeats), (Ids{"a", "b", "c"}));
+  EXPECT_EQ(ids(repeats), (Names{"a", "b", "c"}));
   EXPECT_TRUE(repeats.next());  // the cursor ended at the end
   EXPECT_EQ(repeats.getAttrib().Id(), "a");
 
@@ -108,7 +101,7 @@ TEST(AttribList, Editing) {
   edited.findAttrib("b")->SetVirtual();
   edited.throwVirtuals();
   edited.addPrefix("x");
-  EXPECT_EQ(ids(edited), (Ids{"xa", "xc"}));
+  EXPECT_EQ(ids(edited), (Names{"xa", "xc"}));
   EXPECT_EQ(edited.findAttrib("xa")->IdSOAP(), "a");
 }
 
@@ -137,8 +130,8 @@ TEST(AttribList, Lookups) {
   refs.pushAttrib(Attributes("name", "Text", "P", "Order", ""));
   Attributes buyerid(Str("buyerid"), ownerid);
   refs.pushAttrib(buyerid);
-  EXPECT_EQ(ids(refs.findRefAttribs("owner", "")), (Ids{"ownerid"}));
-  EXPECT_EQ(ids(refs.findRefAttribs("owner", "Person")), (Ids{"ownerid"}));
+  EXPECT_EQ(ids(refs.findRefAttribs("owner", "")), (Names{"ownerid"}));
+  EXPECT_EQ(ids(refs.findRefAttribs("owner", "Person")), (Names{"ownerid"}));
   EXPECT_TRUE(refs.findRefAttribs("owner", "Company").isEmpty());
   EXPECT_EQ(refs.findAttribByRef("id")->Id(), "ownerid");
 }
@@ -150,9 +143,9 @@ TEST(AttribList, ForeignKeyGroups) {
   list.pushAttrib(column("bno", 2, "A", "FK"));
   list.pushAttrib(column("cid", 3, "B", "FK"));
   int n = 1;
-  EXPECT_EQ(ids(list.findNextFK(n)), (Ids{"bid", "bno"}));
+  EXPECT_EQ(ids(list.findNextFK(n)), (Names{"bid", "bno"}));
   EXPECT_EQ(n, 3);
-  EXPECT_EQ(ids(list.findNextFK(n)), (Ids{"cid"}));
+  EXPECT_EQ(ids(list.findNextFK(n)), (Names{"cid"}));
   EXPECT_EQ(n, 4);
   EXPECT_TRUE(list.findNextFK(n).isEmpty());
   EXPECT_EQ(n, 1);  // nothing examined
@@ -172,23 +165,23 @@ TEST(AttribList, ForeignKeyGroups) {
   mixed.pushAttrib(column("xid", 2, "A", "FK"));
   mixed.pushAttrib(column("yid", 3, "B", "FK"));
   n = 1;
-  EXPECT_EQ(ids(mixed.findNextFK(n)), (Ids{"xid"}));
+  EXPECT_EQ(ids(mixed.findNextFK(n)), (Names{"xid"}));
   EXPECT_EQ(n, 3);
 }
 
 TEST(AttribList, FilteredCopies) {
   AttribList list = listOf({"a", "b", "c"});
-  EXPECT_EQ(ids(list.getFromTail(2)), (Ids{"b", "c"}));
-  EXPECT_EQ(ids(list.getFromTail(5)), (Ids{"a", "b", "c"}));
+  EXPECT_EQ(ids(list.getFromTail(2)), (Names{"b", "c"}));
+  EXPECT_EQ(ids(list.getFromTail(5)), (Names{"a", "b", "c"}));
   EXPECT_TRUE(list.getFromTail(0).isEmpty());
   EXPECT_TRUE(list.getFromTail(-1).isEmpty());
   EXPECT_EQ(list.getFromTail(2).getAttrib().Id(), "b");  // a fresh list starts on its first element
 
   AttribList arcs = listOf({"id", "UserArc", "name", "DateArc"});
-  EXPECT_EQ(ids(arcs.removeArcs()), (Ids{"id", "name"}));
+  EXPECT_EQ(ids(arcs.removeArcs()), (Names{"id", "name"}));
 
   list.findAttrib("b")->setDefs("1", 0, "", 0);
-  EXPECT_EQ(ids(list.getWithInit()), (Ids{"b"}));
+  EXPECT_EQ(ids(list.getWithInit()), (Names{"b"}));
   EXPECT_TRUE(list.next());  // its walk left the cursor at the end
   EXPECT_EQ(list.getAttrib().Id(), "a");
 }
@@ -205,16 +198,16 @@ TEST(AttribList, FamilyDiscriminatorAtTheEnd) {
   };
 
   AttribList root = listOfOwned({{"id", "Person"}, {"PersonType", "Person"}});
-  EXPECT_EQ(ids(root.removeLast()), (Ids{"id"}));
-  EXPECT_EQ(ids(root.getLast()), (Ids{"PersonType"}));
+  EXPECT_EQ(ids(root.removeLast()), (Names{"id"}));
+  EXPECT_EQ(ids(root.getLast()), (Names{"PersonType"}));
   // In a derived class both the root's column and its own name count.
-  EXPECT_EQ(ids(listOfOwned({{"id", "Employee"}, {"PersonType", "Employee"}}).removeLast()), (Ids{"id"}));
+  EXPECT_EQ(ids(listOfOwned({{"id", "Employee"}, {"PersonType", "Employee"}}).removeLast()), (Names{"id"}));
   EXPECT_EQ(ids(listOfOwned({{"id", "Employee"}, {"EmployeeType", "Employee"}}).getLast()),
-            (Ids{"EmployeeType"}));
+            (Names{"EmployeeType"}));
   // A single attribute, an unknown class or another name: no discriminator.
   AttribList single = listOfOwned({{"PersonType", "Person"}});
-  EXPECT_EQ(ids(single.removeLast()), (Ids{"PersonType"}));
+  EXPECT_EQ(ids(single.removeLast()), (Names{"PersonType"}));
   EXPECT_TRUE(single.getLast().isEmpty());
-  EXPECT_EQ(ids(listOfOwned({{"id", "Ghost"}, {"GhostType", "Ghost"}}).removeLast()), (Ids{"id", "GhostType"}));
+  EXPECT_EQ(ids(listOfOwned({{"id", "Ghost"}, {"GhostType", "Ghost"}}).removeLast()), (Names{"id", "GhostType"}));
   EXPECT_TRUE(listOfOwned({{"id", "Person"}, {"name", "Person"}}).getLast().isEmpty());
 }

@@ -10,16 +10,9 @@
 #include "model/methods.h"
 #include "model/windows.h"
 #include "model_world.h"
+#include "tests/support/list_names.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-Names ids(const AttribList& list) {
-  Names out;
-  for (const Attributes& a : list) out.push_back(a.Id().std());
-  return out;
-}
 
 Names walk(ClassDesc& cls) {
   Names out;

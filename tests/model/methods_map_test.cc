@@ -7,15 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/list_names.h"
+
 namespace {
-
-using Names = std::vector<std::string>;
-
-Names ids(const AttribList& list) {
-  Names out;
-  for (const Attributes& a : list) out.push_back(a.Id().std());
-  return out;
-}
 
 Names keys(MethodsMap& map) {
   Names out;

@@ -2,13 +2,7 @@
 // A tiny model for the record tests: the process-wide state reset, projects
 // made from empty description files in a fresh temporary directory, and the
 // classes they hold freed at the end.
-#include <stdlib.h>
-
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,14 +10,12 @@
 #include "model/process_state.h"
 #include "model/project.h"
 #include "model/types_house.h"
+#include "tests/support/capture_stdout.h"
+#include "tests/support/scratch_dir.h"
 
 class ModelWorld {
 public:
-  ModelWorld() {
-    resetProcessState();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvic-model-XXXXXX").string();
-    if (mkdtemp(pattern.data())) dir = pattern;
-  }
+  ModelWorld() { resetProcessState(); }
   ~ModelWorld() {
     for (Project* project : projects) {
       for (auto& [id, cls] : project->classes) delete cls;
@@ -32,8 +24,6 @@ public:
       delete project;
     }
     resetProcessState();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
   }
   ModelWorld(const ModelWorld&) = delete;
   ModelWorld& operator=(const ModelWorld&) = delete;
@@ -41,14 +31,10 @@ public:
   // A project named `name`; it becomes the current project. Its trace line
   // is kept off the test output.
   Project* project(const std::string& name) {
-    std::filesystem::path file = dir / (name + ".tsk");
-    std::ofstream{file};
-    std::ostringstream trace;
-    std::streambuf* saved = std::cout.rdbuf(trace.rdbuf());
-    Project* made = new Project({}, Str(file.string()), nullptr);
-    std::cout.rdbuf(saved);
-    projects.push_back(made);
-    return made;
+    Str file = dir.write(name + ".tsk");
+    CaptureStdout trace;
+    projects.push_back(new Project({}, file, nullptr));
+    return projects.back();
   }
 
   // Registers `cls` under its id in `project`, which then owns it.
@@ -61,6 +47,6 @@ public:
   static void type(const char* name) { TypesPool.AddType(name, "C", "int"); }
 
 private:
-  std::filesystem::path dir;
+  ScratchDir dir;
   std::vector<Project*> projects;
 };

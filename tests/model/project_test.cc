@@ -4,17 +4,15 @@
 #include "model/project.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/class_desc.h"
 #include "model/process_state.h"
+#include "tests/support/capture_stdout.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -24,14 +22,7 @@ namespace fs = std::filesystem;
 // directory, with the process-wide state as at start-up.
 class Projects : public ::testing::Test {
 protected:
-  void SetUp() override {
-    resetProcessState();
-    std::string pattern = (fs::temp_directory_path() / "tarvic-project-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    previous = fs::current_path();
-    fs::current_path(dir);
-  }
+  void SetUp() override { resetProcessState(); }
   void TearDown() override {
     for (Project* project : created) {
       std::fclose(project->opened);
@@ -39,16 +30,10 @@ protected:
     }
     main.reset();
     resetProcessState();
-    fs::current_path(previous);
-    fs::remove_all(dir);
   }
 
   // Creates an empty description file (and its folders) under the directory.
-  Str file(const std::string& relative) {
-    fs::create_directories((dir / relative).parent_path());
-    std::ofstream(dir / relative);
-    return Str((dir / relative).string());
-  }
+  Str file(const std::string& relative) { return dir.write(relative); }
   Project* makeMain(const Str& path, const std::map<Str, int>& opts = {}) {
     main = std::make_unique<Project>(opts, path, nullptr);
     created.push_back(main.get());
@@ -60,8 +45,7 @@ protected:
     return CP;
   }
 
-  fs::path dir;
-  fs::path previous;
+  ScratchDir dir{ScratchDir::enter};
   std::unique_ptr<Project> main;
   std::vector<Project*> created;
 };
@@ -76,9 +60,9 @@ std::vector<std::string> namesOf(const std::list<Project*>& projects) {
 
 TEST_F(Projects, NameAndDirectoryComeFromThePath) {
   Str nested = file("dir/sub/a.b.c");
-  testing::internal::CaptureStdout();
+  CaptureStdout out;
   Project* project = makeMain(nested);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Project::Project " + nested.std() + " parent=0\n");
+  EXPECT_EQ(out.text(), "Project::Project " + nested.std() + " parent=0\n");
   EXPECT_EQ(project->name.std(), "a");
   EXPECT_EQ(project->dir.std(), (dir / "dir/sub").string());
   EXPECT_EQ(project->fileName.std(), nested.std());
@@ -137,9 +121,9 @@ TEST_F(Projects, LaterProjectOfTheSameNameReplacesTheEarlier) {
 TEST_F(Projects, NestedFilePaths) {
   Project* project = makeMain(file("main.tsk"));
   Str absolute = file("abs/x.c");
-  testing::internal::CaptureStdout();
+  CaptureStdout out;
   Project* fromAbsolute = addNested(project, absolute, "elsewhere");
-  std::string trace = testing::internal::GetCapturedStdout();
+  std::string trace = out.text();
   EXPECT_EQ(fromAbsolute->fileName.std(), absolute.std());
   EXPECT_EQ(fromAbsolute->Parent(), project);
   EXPECT_EQ(CP, fromAbsolute);
@@ -161,7 +145,7 @@ TEST_F(Projects, MissingOrUnreadableFileEndsTheRun) {
 }
 
 TEST_F(Projects, FamilyListIsDepthFirst) {
-  Str root = Str(dir.string());
+  Str root = Str(dir.path().string());
   Project* project = makeMain(file("main.tsk"));
   file("a.tsk");
   file("b.tsk");
@@ -209,17 +193,17 @@ TEST_F(Projects, CompletionRunsCheckOnlySteps) {
   file("inc.tsk");
   Project::options = {{"postgres", 1}, {"qpx", 1}, {"server", 1}, {"automake-only", 1}};
   Project* nested = addNested(project, "inc.tsk", project->dir);
-  testing::internal::CaptureStdout();
+  CaptureStdout out;
   EXPECT_EQ(nested->complete(), project);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(out.text(), "");
 
   // Check-only steps write no files; the XML check leaves Level alone.
   Project::options = {{"oracle", 1}, {"mysql", 1}, {"zdb", 1}, {"toxml", 1}, {"report", 1}, {"doc", 1}};
   listLocales = {"ru"};
   Level = 1;
-  testing::internal::CaptureStdout();
+  CaptureStdout again;
   EXPECT_EQ(nested->complete(), project);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "unwrapping done\n");  // the ZDB check prints it
+  EXPECT_EQ(again.text(), "unwrapping done\n");  // the ZDB check prints it
   EXPECT_EQ(Level, 1);
   EXPECT_FALSE(fs::exists(dir / ".sql"));
   EXPECT_FALSE(fs::exists(dir / "inc_ReportGen.xml"));

@@ -1,11 +1,8 @@
 #include "model/types_house.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,24 +10,18 @@
 #include "model/adict.h"
 #include "model/process_state.h"
 #include "model/project.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 class TypesHouseTest : public ::testing::Test {
 protected:
   void SetUp() override { resetProcessState(); }
-  void TearDown() override {
-    resetProcessState();
-    for (const std::string& path : files_) std::remove(path.c_str());
-  }
+  void TearDown() override { resetProcessState(); }
 
   // A temporary file with the given content; removed after the test.
   std::string tempFile(const std::string& suffix, const std::string& content) {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string path = ::testing::TempDir() + "types_" + test->name() + "_" + std::to_string(::getpid()) + suffix;
-    std::ofstream(path, std::ios::binary) << content;
-    files_.push_back(path);
-    return path;
+    return dir_.write("types" + suffix, content).std();
   }
 
   // The text a call throws, or "(nothing thrown)".
@@ -54,7 +45,7 @@ protected:
   TypesHouse types;
 
 private:
-  std::vector<std::string> files_;
+  ScratchDir dir_;
 };
 
 TEST_F(TypesHouseTest, AddInitGivesNextCodesAndKeepsTheFirstOfAValue) {

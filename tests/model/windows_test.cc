@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "model_world.h"
+#include "tests/support/list_names.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
 
 Names entryNames(CommonWindow& window) {
   Names out;

@@ -1,16 +1,14 @@
 // File services: IO::File and its line reader, directory creation, and
 // OutputFile, the one way output files are opened.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "rt/fs.h"
 #include "rt/io.h"
 #include "rt/output_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -18,30 +16,14 @@ namespace fs = std::filesystem;
 
 class Files : public ::testing::Test {
 protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tarvic-rt-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  Str path(const char* name) const { return Str((dir / name).string()); }
-  void write(const char* name, const std::string& bytes) const {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
-  std::string read(const char* name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path dir;
+  ScratchDir dir;
 };
 
 }  // namespace
 
 TEST_F(Files, ReaderDropsOnlyTheCarriageReturnBeforeALineFeed) {
-  write("lines.txt", "first\r\nsecond\n\nin\rside\nlast\r");
-  IO::File file(path("lines.txt"), "r");
+  dir.write("lines.txt", "first\r\nsecond\n\nin\rside\nlast\r");
+  IO::File file(dir.at("lines.txt"), "r");
   IO::BufferedReader reader(file);
   std::vector<std::string> lines;
   while (!reader.isEof()) lines.push_back(reader.readLine().std());
@@ -50,7 +32,7 @@ TEST_F(Files, ReaderDropsOnlyTheCarriageReturnBeforeALineFeed) {
 
 TEST_F(Files, FileThatCannotBeOpenedThrowsCannotOpenFile) {
   try {
-    IO::File file(path("missing.txt"), "r");
+    IO::File file(dir.at("missing.txt"), "r");
     FAIL() << "opening a missing file did not throw";
   } catch (const IO::Exception& error) {
     EXPECT_EQ(error.code(), IO::Exception::CannotOpenFile);
@@ -60,34 +42,34 @@ TEST_F(Files, FileThatCannotBeOpenedThrowsCannotOpenFile) {
 
 TEST_F(Files, StreamWritesTextsUnchanged) {
   {
-    IO::File file(path("out.txt"), "w");
+    IO::File file(dir.at("out.txt"), "w");
     IO::Stream& out = file;
     out << "a \"quoted\" line\n" << Str("second\r\n") << Str();
   }
-  EXPECT_EQ(read("out.txt"), "a \"quoted\" line\nsecond\r\n");
+  EXPECT_EQ(dir.read("out.txt"), "a \"quoted\" line\nsecond\r\n");
 }
 
 TEST_F(Files, DirectoryCreationAcceptsAnExistingDirectory) {
-  EXPECT_TRUE(FS::Dir::fcreate(path(".sql"), false));
-  EXPECT_TRUE(FS::Dir::fcreate(path(".sql"), false));
+  EXPECT_TRUE(FS::Dir::fcreate(dir.at(".sql"), false));
+  EXPECT_TRUE(FS::Dir::fcreate(dir.at(".sql"), false));
   EXPECT_TRUE(fs::is_directory(dir / ".sql"));
-  EXPECT_FALSE(FS::Dir::fcreate(path("a/b"), false));  // the parent is missing
-  EXPECT_TRUE(FS::Dir::fcreate(path("a/b"), true));
-  write("plain", "");
-  EXPECT_FALSE(FS::Dir::fcreate(path("plain"), false));  // a file stands there
+  EXPECT_FALSE(FS::Dir::fcreate(dir.at("a/b"), false));  // the parent is missing
+  EXPECT_TRUE(FS::Dir::fcreate(dir.at("a/b"), true));
+  dir.write("plain", "");
+  EXPECT_FALSE(FS::Dir::fcreate(dir.at("plain"), false));  // a file stands there
 }
 
 TEST_F(Files, OutputFileTruncatesAndWritesBytesAsGiven) {
-  write("table.sql", "old content that is longer");
-  OutputFile out(path("table.sql"));
+  dir.write("table.sql", "old content that is longer");
+  OutputFile out(dir.at("table.sql"));
   out << "CREATE TABLE t;\n" << Str("x") << 5;
   out.close();
   out.close();  // a second close does nothing
-  EXPECT_EQ(read("table.sql"), "CREATE TABLE t;\nx5");
+  EXPECT_EQ(dir.read("table.sql"), "CREATE TABLE t;\nx5");
 }
 
 TEST_F(Files, OutputFileThatCannotBeCreatedNamesTheFile) {
-  Str target = path("no-such-dir/table.sql");
+  Str target = dir.at("no-such-dir/table.sql");
   try {
     OutputFile out(target);
     FAIL() << "creating a file in a missing directory did not throw";
