@@ -127,8 +127,8 @@ TEST_F(ClassDecls, LongDerivationChainsFindTheirTopAncestor) {
   const int links = 5000;
   std::string text = "Class A0 { }\nClass B0 { }\n";
   for (int i = 1; i < links; ++i) {
-    text += "Class A" + std::to_string(i) + " : A" + std::to_string(i - 1) + " { }\n";
-    text += "Class B" + std::to_string(i) + " : B" + std::to_string(i - 1) + " { }\n";
+    text += (Str("Class A") << i << " : A" << i - 1 << " { }\n").std();
+    text += (Str("Class B") << i << " : B" << i - 1 << " { }\n").std();
   }
   text += "Class Branch : A2500 { }\n";
   auto started = std::chrono::steady_clock::now();

@@ -101,7 +101,7 @@ TEST(ADict, UnclosedQuoteStopsLoadingAndKeepsEarlierRows) {
 
 TEST(ADict, AtMostThirteenItemsPerLine) {
   std::string line;
-  for (int i = 0; i < 13; ++i) line += "\"c" + std::to_string(i) + "\" ";
+  for (int i = 0; i < 13; ++i) line += (Str("\"c") << i << "\" ").std();
   line += "\"c13\" \"unclosed\n";  // beyond the 13th item nothing is read
   line += "\"\" \"Next\" \"\" \"Weiter\"\n";
   DictFile file(line);

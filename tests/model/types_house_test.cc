@@ -107,8 +107,8 @@ TEST_F(TypesHouseTest, ItemsByValueAndNextCodesAfterAnyCodes) {
   // items would take minutes.
   const int count = 100000;
   auto started = std::chrono::steady_clock::now();
-  for (int i = 0; i < count; ++i) types.AddInit("Long", ("v" + std::to_string(i)).c_str(), "", -1);
-  for (int i = 0; i < count; ++i) types.checkInit("Long", ("v" + std::to_string(i)).c_str(), "", i);
+  for (int i = 0; i < count; ++i) types.AddInit("Long", (Str("v") << i).str(), "", -1);
+  for (int i = 0; i < count; ++i) types.checkInit("Long", (Str("v") << i).str(), "", i);
   EXPECT_EQ(types.maxEnumCode("Long"), count);
   EXPECT_EQ(types.findItem("Long", "v99999")->code, 99999);
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
