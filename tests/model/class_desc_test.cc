@@ -93,10 +93,7 @@ TEST(ClassDesc, AttributeOrder) {
 TEST(ClassDesc, KeysExpandClassTypedColumns) {
   ModelWorld world;
   Project* p = world.project("P");
-  ModelWorld::type("Integer");
-  ClassDesc* person = ModelWorld::add(p, new ClassDesc("Person", 0, ""));
-  person->AddAttribute("id", "Integer", "", "PK", "", "");
-  person->AddAttribute("name", "Integer", "", "", "", "");
+  ModelWorld::person(p);
   ClassDesc* order = ModelWorld::add(p, new ClassDesc("Order", 0, ""));
   order->AddAttribute("no", "Integer", "", "PK", "", "");
   order->AddAttribute("owner", "Person", "", "PK", "", "");

@@ -46,6 +46,15 @@ public:
   // Declares a base type in the type registry.
   static void type(const char* name) { TypesPool.AddType(name, "C", "int"); }
 
+  // The class Person of `project`: an Integer key "id" and an Integer "name".
+  static ClassDesc* person(Project* project) {
+    type("Integer");
+    ClassDesc* cls = add(project, new ClassDesc("Person", 0, ""));
+    cls->AddAttribute("id", "Integer", "", "PK", "", "");
+    cls->AddAttribute("name", "Integer", "", "", "", "");
+    return cls;
+  }
+
 private:
   ScratchDir dir;
   std::vector<Project*> projects;

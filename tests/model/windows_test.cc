@@ -98,10 +98,7 @@ TEST(Windows, Atoms) {
 TEST(Windows, ViewColumnsAndKeys) {
   ModelWorld world;
   Project* p = world.project("P");
-  ModelWorld::type("Integer");
-  ClassDesc* person = ModelWorld::add(p, new ClassDesc("Person", 0, ""));
-  person->AddAttribute("id", "Integer", "", "PK", "", "");
-  person->AddAttribute("name", "Integer", "", "", "", "");
+  ClassDesc* person = ModelWorld::person(p);
   ClassDesc* order = ModelWorld::add(p, new ClassDesc("Order", 0, ""));
   order->AddAttribute("owner", "Person", "", "PK", "", "");
   ClassDesc* rush = ModelWorld::add(p, new ClassDesc("Rush", *order));
