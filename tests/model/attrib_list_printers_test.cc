@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,11 @@ namespace {
 class Printers : public ::testing::Test {
 protected:
   Printers() {
-    TypesPool.AddType("Integer", "C", "Int");
-    TypesPool.AddType("Integer", "WS", "INT");
-    TypesPool.AddType("Name", "C", "char*");
-    TypesPool.AddType("Name", "WS", "STRING");
-    TypesPool.AddType("Text", "C", "char *");
-    TypesPool.AddType("Text", "WS", "TEXT");
-    TypesPool.AddType("Color", "C", "Int");
-    TypesPool.AddType("Color", "WS", "INT");
+    for (auto [type, code, ws] : {std::tuple{"Integer", "Int", "INT"}, {"Name", "char*", "STRING"},
+                                  {"Text", "char *", "TEXT"}, {"Color", "Int", ""}}) {
+      TypesPool.AddType(type, "C", code);
+      TypesPool.AddType(type, "WS", ws);
+    }
     TypesPool.AddInit("Color", "Red", "red", -1);
   }
 
@@ -90,77 +88,52 @@ TEST_F(Printers, EveryPrinterOverNoneOneAndThreeAttributes) {
   EXPECT_EQ(listOf({id, undeclared}).printNotNulls().std(), "!id.IsNull() && !x.IsNull() && ");
 }
 
-TEST_F(Printers, FlagDefaultsOnlyInHeaderMode) {
+TEST_F(Printers, FlagDefaultsAndJoinedKeyArguments) {
   Attributes active("Active", "Integer", "P", "Customer", "", "FLAG");
-  AttribList list = listOf({id, active});
-  EXPECT_EQ(list.printBaseArgs('h').std(), " const Int& id, const Int& Active = isCustomer");
-  EXPECT_EQ(list.printBaseArgs('c').std(), " const Int& id, const Int& Active");
-}
-
-TEST_F(Printers, JoiningPlainAndKeyArguments) {
+  EXPECT_EQ(listOf({id, active}).printBaseArgs('h').std(), " const Int& id, const Int& Active = isCustomer");
+  EXPECT_EQ(listOf({id, active}).printBaseArgs('c').std(), " const Int& id, const Int& Active");
   EXPECT_EQ(AttribList::joinArgLists("", ", Int x_PK").std(), "Int x_PK");
-  EXPECT_EQ(AttribList::joinArgLists("Int a , Int b", ", Int x_PK").std(), "Int a , Int b, Int x_PK");
-  EXPECT_EQ(AttribList::joinArgLists("Int a", "").std(), "Int a");
-  EXPECT_EQ(AttribList::joinArgLists("", "").std(), "");
+  EXPECT_EQ(AttribList::joinArgLists("Int a", ", Int x_PK").std(), "Int a, Int x_PK");
 }
 
-TEST_F(Printers, ItemResultStatementsAndTheirLabels) {
+TEST_F(Printers, ItemResultLabels) {
   Project* project = world.project("P");
   ClassDesc* city = ModelWorld::add(project, new ClassDesc("City", 0, ""));
   city->AddAttribute("code", "Integer", "", "PK", "", "");
-  city->AddAttribute("name", "Name", "", "", "", "");
-  ViewWindow* list = city->AddView("CityList", "", nullptr);
-  list->AddOutputArg("P", "name", "City");
-  list->AddOutputArg("P", "code", "City");
-  ViewWindow* names = city->AddView("CityNames", "", nullptr);
-  names->AddOutputArg("P", "name", "City");
+  ViewWindow* view = city->AddView("CityList", "", nullptr);
+  view->AddOutputArg("P", "name", "City");
+  view->AddOutputArg("P", "code", "City");
+  city->AddView("Empty", "", nullptr);
 
-  Attributes shade("shade", "Color", "P", "Customer", "");
-  Attributes owner;  // a reference whose id names the referenced key: no SOAP id
-  owner.setId("code");
-  owner.setType("Integer");
-  owner.setRefClass("City");
-  owner.setRefAttr("code");
-  owner.setDefRef("CityList", "City", "P");  // references are not extended
-  Attributes plain;  // no SOAP id, not a reference
-  plain.setId("plain");
-  plain.setType("Integer");
+  Attributes ref;  // a reference without SOAP id whose id names the referenced key
+  ref.setId("code");
+  ref.setType("Color");
+  ref.setRefClass("City");
+  ref.setRefAttr("code");
+  ref.setDefRef("CityList", "City", "P");  // references are not extended
   Attributes town("town", "Integer", "P", "Customer", "");
-  town.setDefRef("CityList", "City", "");  // the project of the attribute
-  Attributes quoted(Str("say\"so"), town);
-  quoted.setDefRef("CityNames", "City", "P");  // the view shows no key column
-  AttribList withArcs = listOf({shade, owner, plain, town, quoted, id});
-  withArcs.pushAttrib(Attributes("UserArc", "Name", "P", "Customer", ""));
-  withArcs.pushAttrib(Attributes("DateArc", "Integer", "P", "Customer", ""));
+  town.setDefRef("CityList", "City", "");  // the attribute's own project
+  Attributes quoted(Str("a\"b"), town);
+  quoted.setDefRef("Empty", "City", "P");  // a view without key column adds nothing
+  AttribList list = listOf({ref, town, quoted, Attributes("UserArc", "Name", "P", "Customer", "")});
+  EXPECT_EQ(list.printIRAppend("X", "  ", 0).std(),
+            "    r->AppendValue((Int)(iX.code),AC_Color,\"Citycode\");\n"
+            "    r->AppendValue((Int)(iX.town),AC_INT,\"towncode\");\n"
+            "    r->AppendValue((Int)(iX.a\"b),AC_INT,\"a\\\"b\");\n");
+  EXPECT_NE(list.printIRAppend("X", "", 1).find("(char*)(iX.UserArc.GetData()),AC_STRING,\"UserArc\")"),
+            Str::npos);
 
-  const std::string body =
-      "    r->AppendValue((Int)(iX.shade),AC_Color,\"shade\");\n"
-      "    r->AppendValue((Int)(iX.code),AC_INT,\"Citycode\");\n"
-      "    r->AppendValue((Int)(iX.plain),AC_INT,\"plain\");\n"
-      "    r->AppendValue((Int)(iX.town),AC_INT,\"towncode\");\n"
-      "    r->AppendValue((Int)(iX.say\"so),AC_INT,\"say\\\"so\");\n"
-      "    r->AppendValue((Int)(iX.id),AC_INT,\"id\");\n";
-  EXPECT_EQ(withArcs.printIRAppend("X", "  ", 0).std(), body);
-  EXPECT_EQ(withArcs.printIRAppend("X", "  ", 1).std(),
-            body + "    r->AppendValue((char*)(iX.UserArc.GetData()),AC_STRING,\"UserArc\");\n"
-                   "    r->AppendValue((Int)(iX.DateArc),AC_INT,\"DateArc\");\n");
-
-  // A default reference to something that is not there names the attribute
-  // and the reference.
-  auto failure = [](const Attributes& a) {
-    try {
-      listOf({a}).printIRAppend("X", "", 0);
-    } catch (const Str& error) {
-      return error.std();
-    }
-    return std::string("no error");
-  };
-  Attributes lost("lost", "Integer", "P", "Customer", "");
-  lost.setDefRef("CityList", "City", "Nowhere");
-  EXPECT_EQ(failure(lost), "Attribute lost of class Customer: its default reference Nowhere.City.CityList names "
+  // A default reference to something missing names the attribute and the reference.
+  town.setDefRef("CityList", "City", "Nowhere");
+  try {
+    listOf({town}).printIRAppend("X", "", 0);
+    FAIL() << "a reference to a missing project passed";
+  } catch (const Str& error) {
+    EXPECT_EQ(error.std(), "Attribute town of class Customer: its default reference Nowhere.City.CityList names "
                            "the project Nowhere, which is not loaded.");
-  lost.setDefRef("CityList", "Town", "P");
-  EXPECT_NE(failure(lost).find("P.Town.CityList names the class Town"), std::string::npos) << failure(lost);
-  lost.setDefRef("Towns", "City", "P");
-  EXPECT_NE(failure(lost).find("P.City.Towns names the view Towns"), std::string::npos) << failure(lost);
+  }
+  town.setDefRef("CityList", "Town", "P");
+  EXPECT_THROW(listOf({town}).printIRAppend("X", "", 0), Str);
+  town.setDefRef("Towns", "City", "P");
+  EXPECT_THROW(listOf({town}).printIRAppend("X", "", 0), Str);
 }
