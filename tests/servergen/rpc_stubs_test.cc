@@ -76,12 +76,15 @@ TEST(RpcStubs, HeaderAndSourceFromTheMethodMap) {
                 " * The file contains definitions of method return structures and RPC stub\n"
                 " * prototypes for \"Shop\" project. \n */\n\nnamespace RPC {\nnamespace Shop {\n"
                 "ErrorMessage *CustomerAdd (TransactionServer *ths, Int id , char* title, TRObject *rop = 0);\n" +
-                record("CustomerGet", "\tInt A;\n\tDouble A1;\n\tDCurrency B;\n\tRealBlob A2;\n\tStr t;\n\tStr n;\n\tDate d;\n\n",
+                record("CustomerGet",
+                       "\tInt A;\n\tDouble A1;\n\tDCurrency B;\n\tRealBlob A2;\n\tStr t;\n\tStr n;\n\tDate d;\n\n",
                        "\t\tA = (*ir)[0]->i;\n\t\tA1 = (*ir)[1]->d;\n\t\tB = (*ir)[2]->curr.d;\n"
                        "\t\tB.Symbol() = (*ir)[2]->curr.symbol;\n\t\tB.Precision() = (*ir)[2]->curr.precision;\n"
                        "\t\tA2 = RealBlob((*ir)[3]->blob.len,(*ir)[3]->blob.b);\n\t\tt = (*ir)[4]->dt.b;\n"
-                       "\t\tn = (*ir)[5]->dt.b;\n\t\t// d (Date) is not filled from the result: it keeps its default value.\n",
-                       "\t\tA = a.A;\n\t\tA1 = a.A1;\n\t\tB = a.B;\n\t\tA2 = a.A2;\n\t\tt = a.t;\n\t\tn = a.n;\n\t\td = a.d;\n") +
+                       "\t\tn = (*ir)[5]->dt.b;\n"
+                       "\t\t// d (Date) is not filled from the result: it keeps its default value.\n",
+                       "\t\tA = a.A;\n\t\tA1 = a.A1;\n\t\tB = a.B;\n\t\tA2 = a.A2;\n\t\tt = a.t;\n\t\tn = a.n;\n"
+                       "\t\td = a.d;\n") +
                 "ErrorMessage *Import (DataPacket *);\n"
                 "ErrorMessage *CustomerUpdate (TransactionServer *ths, Int id, Int id_PK, TRObject *rop = 0);\n" +
                 record("OrderGet", "\tInt sk;\n", "\t\tsk = (*ir)[0]->i;\n", "\t\tsk = a.sk;\n") +
