@@ -52,6 +52,37 @@ public:
   AttribList removeLast() const;
   AttribList getLast() const;
 
+  // C++ argument-list printers (attrib_list_printers.cc). Each walks the
+  // list from first to last without touching the cursor and answers its
+  // text; an empty list gives the empty text. All but printNotNulls look up
+  // every attribute's code type (field "C" of its type), so an undeclared
+  // type throws the type registry's error. A code type "char*" or "char *"
+  // is declared Str and passed with a (char*)(const char*) cast.
+  //
+  // " const <declared type>& <id>" joined by ","; in mode 'h' a FLAG
+  // attribute also gets " = is<owning class>".
+  Str printBaseArgs(int mode) const;
+  Str printInterfaceArgs() const;       // "<code type> <id>" joined by " , "
+  Str printInterfaceNullArgs() const;   // ", <code type> <id>_PK" for each
+  Str printInterfaceTypes() const;      // "<code type>" joined by " , "
+  Str printInterfaceNullTypes() const;  // ", <code type>=<code type>()" for each
+  Str printCDecl() const;               // "  <declared type> <id>;" lines
+  Str printNullCDecl() const;           // "  <declared type> <id>_PK;" lines
+  Str printNotNulls() const;            // "!<id>.IsNull() && " for each
+  Str printIntoDP() const;              // " << <id>" for each
+  Str printIntoThrow() const;           // the ids streamed with ", " between them
+  Str printArgs() const;                // the ids (cast when needed) joined by ", "
+  Str printNullArgs() const;            // ", <id>_PK" (cast when needed) for each
+  // One "r->AppendValue(...)" statement line per attribute, copying the
+  // fields of the generated record "i<var>" into the item result; the
+  // archive columns UserArc and DateArc are left out when withArc is 0.
+  Str printIRAppend(const Str& var, const Str& prefix, int withArc) const;
+
+  // Joins a plain argument text and a key-argument text as a null form
+  // prints it (empty, or opening with ", "): a plain text that printed
+  // empty leaves no leading separator.
+  static Str joinArgLists(const Str& plain, const Str& keyed);
+
   // Read-only range access beside the cursor protocol.
   std::list<Attributes>::const_iterator begin() const { return attributes.begin(); }
   std::list<Attributes>::const_iterator end() const { return attributes.end(); }

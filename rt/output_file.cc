@@ -20,9 +20,9 @@ protected:
 
 }  // namespace
 
-OutputFile::OutputFile(const Str& path) : path_(path) {
+OutputFile::OutputFile(const Str& path, Mode mode) : path_(path) {
   errno = 0;
-  out_.open(path.std(), std::ios::out | std::ios::trunc | std::ios::binary);
+  out_.open(path.std(), std::ios::out | std::ios::binary | (mode == append ? std::ios::app : std::ios::trunc));
   if (!out_.is_open())
     throw Str("Cannot create file '") << path << "'. (" << std::strerror(errno ? errno : EACCES) << ")";
 }

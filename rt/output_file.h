@@ -1,6 +1,8 @@
 #pragma once
 // OutputFile: the one way generators open the files they write. The file is
-// opened with truncation in binary mode (so only "\n" line ends are written).
+// opened in binary mode (so only "\n" line ends are written), with truncation
+// or, to add to a file an earlier generator of the same step wrote, for
+// appending (created when it does not exist).
 // When it cannot be created, or a write fails (a full disk), an error text
 // naming the file is thrown, so nothing is lost silently.
 #include <fstream>
@@ -9,7 +11,9 @@
 
 class OutputFile {
 public:
-  explicit OutputFile(const Str& path);  // throws Str when it cannot be created
+  enum Mode { truncate, append };
+  // Throws Str when the file cannot be created or opened.
+  explicit OutputFile(const Str& path, Mode mode = truncate);
   // Flushes and closes; throws Str when anything written was lost. Call it
   // when the file is complete. A file still open at destruction is closed
   // then; a failure there ends the run with status 1 after its message.

@@ -105,3 +105,12 @@ TEST(NullSink, SwallowsEverything) {
   sink << "anything" << 42 << std::endl;
   EXPECT_TRUE(sink.good());
 }
+
+TEST_F(Files, OutputFileAppendsToWhatAnEarlierWriterLeft) {
+  dir.write("scheme.h", "from the scheme\n");
+  OutputFile(dir.at("scheme.h"), OutputFile::append) << "appended\n";
+  OutputFile(dir.at("new.h"), OutputFile::append) << "x";  // created when absent
+  EXPECT_EQ(dir.read("scheme.h"), "from the scheme\nappended\n");
+  EXPECT_EQ(dir.read("new.h"), "x");
+  EXPECT_THROW(OutputFile(dir.at("missing/a.h"), OutputFile::append), Str);
+}

@@ -1,0 +1,10 @@
+#include "model/code_types.h"
+
+#include "model/process_state.h"
+#include "model/types_house.h"
+
+Str codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
+
+bool isCharPointer(const Str& codeType) { return codeType == "char*" || codeType == "char *"; }
+
+Str declaredTypeOf(const Str& codeType) { return isCharPointer(codeType) ? Str("Str") : codeType; }

@@ -1,0 +1,13 @@
+#pragma once
+// How an attribute's type appears in generated C++: its code type is the
+// field "C" of the type in the type registry. A character-pointer code type
+// ("char*" or "char *") would not own its text, so generated variables of
+// that type are declared Str.
+#include "model/attributes.h"
+#include "rt/str.h"
+
+// Throws the type registry's error when the attribute's type is not declared.
+Str codeTypeOf(const Attributes& a);
+bool isCharPointer(const Str& codeType);
+// "Str" for a character-pointer code type, the code type itself otherwise.
+Str declaredTypeOf(const Str& codeType);

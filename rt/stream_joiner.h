@@ -1,0 +1,21 @@
+#pragma once
+// StreamJoiner: one output that writes every item to a list of streams, in
+// list order, so that two generated files receive identical text. It does
+// not flush; a line end is the text "\n".
+#include <initializer_list>
+#include <ostream>
+#include <vector>
+
+class StreamJoiner {
+public:
+  StreamJoiner(std::initializer_list<std::ostream*> streams) : streams_(streams) {}
+
+  template <class T>
+  StreamJoiner& operator<<(const T& value) {
+    for (std::ostream* out : streams_) *out << value;
+    return *this;
+  }
+
+private:
+  std::vector<std::ostream*> streams_;
+};
