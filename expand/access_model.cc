@@ -215,36 +215,19 @@ void ClassACL::grantAddable(const Str& group) { setEach(getAddableMethodsList(),
 void ClassACL::grantUpdatable(const Str& group) { setEach(getUpdatableMethodsList(), group, 1); }
 void ClassACL::grantRemovable(const Str& group) { setEach(getRemovableMethodsList(), group, 1); }
 
+// The class level and the records of `names` denied to `group`.
+void ClassACL::denyClassAnd(const std::list<Str>& names, const Str& group) {
+  classLevel_.deny(group);
+  setEach(names, group, 0);
+}
+
 // Denying the writable right takes away only the writing methods.
-void ClassACL::denyWritable(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getWritableMethodsList(), group, 0);
-}
-
-void ClassACL::denyArchive(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getArcMethodsList(), group, 0);
-}
-
-void ClassACL::denyReadonly(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getROMethodsList(), group, 0);
-}
-
-void ClassACL::denyAddable(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getAddableMethodsList(), group, 0);
-}
-
-void ClassACL::denyUpdatable(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getUpdatableMethodsList(), group, 0);
-}
-
-void ClassACL::denyRemovable(const Str& group) {
-  classLevel_.deny(group);
-  setEach(getRemovableMethodsList(), group, 0);
-}
+void ClassACL::denyWritable(const Str& group) { denyClassAnd(getWritableMethodsList(), group); }
+void ClassACL::denyArchive(const Str& group) { denyClassAnd(getArcMethodsList(), group); }
+void ClassACL::denyReadonly(const Str& group) { denyClassAnd(getROMethodsList(), group); }
+void ClassACL::denyAddable(const Str& group) { denyClassAnd(getAddableMethodsList(), group); }
+void ClassACL::denyUpdatable(const Str& group) { denyClassAnd(getUpdatableMethodsList(), group); }
+void ClassACL::denyRemovable(const Str& group) { denyClassAnd(getRemovableMethodsList(), group); }
 
 void ClassACL::forEveryGroup(void (ClassACL::*member)(const Str&)) {
   for (const auto& [group, number] : CP->groups) (this->*member)(group);

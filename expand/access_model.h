@@ -120,6 +120,7 @@ private:
   // Sets `state` for `group` on the record of every name of `names`, in
   // order, creating the records that do not exist yet.
   void setEach(const std::list<Str>& names, const Str& group, int state);
+  void denyClassAnd(const std::list<Str>& names, const Str& group);
   // Calls `member` for every group of the current project, in name order.
   void forEveryGroup(void (ClassACL::*member)(const Str&));
   // The class's own methods, internal ones skipped, that pass `keep`.
