@@ -17,12 +17,6 @@
 
 namespace {
 
-Names names(const std::list<Str>& list) {
-  Names out;
-  for (const Str& s : list) out.push_back(s.std());
-  return out;
-}
-
 using States = std::map<std::string, int>;
 
 States states(const MethodACL& acl) {
