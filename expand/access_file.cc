@@ -76,8 +76,9 @@ void Project::fillAccessGroups(const Str& objName, AccessMatrix& matrix) {
   // that may reference the class. A method hard-denied to the group stays
   // denied: the entry is kept, so a second view naming the same method
   // cannot grant it either.
+  const ViewSources sources = ViewSources::ofCurrentProject();
   for (const auto& [cls, refs] : refsList) {
-    std::list<Str> inputs = refs.getTablesStdInputsIfReferencible();
+    std::list<Str> inputs = refs.getTablesStdInputsIfReferencible(sources);
     if (inputs.empty()) continue;
     for (const auto& [group, flag] : refs.referencible()) {
       if (!refs.classReferencible(group)) continue;

@@ -290,11 +290,12 @@ bool ClassRefs::classReferencible(const Str& group) const {
   return it != referencible_.end() && it->second;
 }
 
-namespace {
+// ---- ViewSources ------------------------------------------------------------
 
-// Whether some input argument of a method of a class of the current project
-// takes its value from `view` of `cls`.
-bool viewIsReferenced(const ClassDesc* cls, const ViewWindow& view) {
+// A source without class names a window of the method's own class; one
+// without window either names that class's list view.
+ViewSources ViewSources::ofCurrentProject() {
+  ViewSources sources;
   for (const auto& [id, owner] : CP->classes) {
     if (!owner) continue;
     for (Methods* m = owner->GetFirstMethod(); m; m = owner->GetNextMethod()) {
@@ -302,25 +303,29 @@ bool viewIsReferenced(const ClassDesc* cls, const ViewWindow& view) {
       m->reset();
       while (m->next()) {
         const WinLocator* source = m->getSource();
-        // A source without class names a window of the method's own class;
-        // without window name it is that class's list view.
-        if ((!source || source->cls.IsEmpty()) && owner == cls) {
-          if (source && source->window == view.Id()) return true;
-          if ((!source || source->window.IsEmpty()) && view.Id() == cls->Id() + "List") return true;
-        }
-        if (source && source->cls == cls->Id() && source->window == view.Id()) return true;
+        if (!source || (source->cls.IsEmpty() && source->window.IsEmpty())) sources.ownLists_.insert(owner);
+        if (!source) continue;
+        if (source->cls.IsEmpty()) sources.ownWindows_.emplace(owner, source->window);
+        sources.named_.emplace(source->cls, source->window);
       }
     }
   }
-  return false;
+  return sources;
 }
 
-}  // namespace
+bool ViewSources::references(const ClassDesc* cls, const ViewWindow& view) const {
+  return ownWindows_.count({cls, view.Id()}) || (ownLists_.count(cls) && view.Id() == cls->Id() + "List") ||
+         named_.count({cls->Id(), view.Id()});
+}
 
 std::list<Str> ClassRefs::getTablesStdInputsIfReferencible() const {
+  return getTablesStdInputsIfReferencible(ViewSources::ofCurrentProject());
+}
+
+std::list<Str> ClassRefs::getTablesStdInputsIfReferencible(const ViewSources& sources) const {
   std::list<Str> inputs;
   for (ViewWindow* view = classDesc_->GetFirstView(); view; view = classDesc_->GetNextView()) {
-    if (!viewIsReferenced(classDesc_, *view)) continue;
+    if (!sources.references(classDesc_, *view)) continue;
     Str input = firstStandardInput(*view);
     if (input.IsNull()) continue;
     inputs.push_back(view->GetMethod(input) ? input : className_ + input);

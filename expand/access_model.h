@@ -10,11 +10,13 @@
 // access-control file is written it is the project being written.
 #include <list>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "rt/str.h"
 
 class ClassDesc;
+class ViewWindow;
 
 using GroupAccessList = std::list<std::pair<Str, Str>>;
 
@@ -143,6 +145,21 @@ private:
 };
 
 // Whether each group may use a class through the tables of other classes.
+// The windows that the input arguments of the current project's methods take
+// their values from, gathered in one walk over the classes so that asking it
+// about every view of every class stays linear in the model's size.
+class ViewSources {
+public:
+  static ViewSources ofCurrentProject();
+  // Whether some input argument takes its value from `view` of `cls`.
+  bool references(const ClassDesc* cls, const ViewWindow& view) const;
+
+private:
+  std::set<std::pair<const ClassDesc*, Str>> ownWindows_;  // (method's class, window) of a source without class
+  std::set<const ClassDesc*> ownLists_;                    // a source without class and window: the list view
+  std::set<std::pair<Str, Str>> named_;                    // (class, window) of every source
+};
+
 class ClassRefs {
 public:
   // Throws "Class not found :" + name as ClassACL does.
@@ -157,6 +174,8 @@ public:
   // The standard inputs of the class's views that some method argument of
   // the current project takes its value from.
   std::list<Str> getTablesStdInputsIfReferencible() const;
+  // The same, asking `sources` gathered from the current project.
+  std::list<Str> getTablesStdInputsIfReferencible(const ViewSources& sources) const;
 
   const std::map<Str, bool>& referencible() const { return referencible_; }
   const Str& class_name() const { return className_; }
