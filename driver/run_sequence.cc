@@ -83,6 +83,8 @@ bool parseMainProject(std::time_t start) {
   return true;
 }
 
+}  // namespace
+
 bool runSteps(Project& project, const Str& docPath) {
   const char* plain = "";
   const char* withError = "\nError: ";
@@ -157,7 +159,12 @@ bool runSteps(Project& project, const Str& docPath) {
   return true;
 }
 
-}  // namespace
+void registerMainDescription(const Str& descriptionFile) {
+  mainProjectFiles.push_back(descriptionFile);
+  Str stem = projectNameOf(descriptionFile);
+  projectOutTree[stem] = std::map<Str, int>();
+  projectOut[stem] = Level;
+}
 
 int runTarvic(int argc, const char* const* argv) {
   CommandLine commandLine = scanCommandLine(argc, argv);
@@ -177,10 +184,7 @@ int runTarvic(int argc, const char* const* argv) {
 
   std::time_t start = std::time(nullptr);
   Project project(options, commandLine.descriptionFile, nullptr);
-  mainProjectFiles.push_back(commandLine.descriptionFile);
-  Str stem = projectNameOf(commandLine.descriptionFile);
-  projectOutTree[stem] = std::map<Str, int>();
-  projectOut[stem] = Level;
+  registerMainDescription(commandLine.descriptionFile);
   if (!parseMainProject(start)) return 1;
   if (!runSteps(project, commandLine.docPath)) return 1;
   // Progress and messages that never reached standard output (a full disk

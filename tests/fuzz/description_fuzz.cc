@@ -1,8 +1,10 @@
-// libFuzzer target for the description front end. The first byte picks the
-// mode: bit 0 set runs the lexer alone to the end of the text, otherwise the
-// whole parse runs; bit 1 set gives the patch names P and Q as -patch would.
-// The rest is the text of main.tsk in a scratch directory that also holds a
-// few files the text may include or embed.
+// libFuzzer target for the whole pipeline. The first byte picks the mode:
+// bit 0 set runs the lexer alone to the end of the text; otherwise the text
+// is parsed and, when it parses, run through the generation steps of
+// "-qpx -server -amt -wsdl" (bit 2 set adds -empty) into the scratch
+// directory, as the driver runs them. Bit 1 set gives the patch names P and
+// Q as -patch would. The rest is the text of main.tsk in a scratch directory
+// that also holds a few files the text may include or embed.
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -11,10 +13,12 @@
 #include <set>
 #include <sstream>
 
+#include "driver/run_sequence.h"
 #include "frontend/grammar.hh"
 #include "frontend/include_stack.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
+#include "model/adict.h"
 #include "model/process_state.h"
 #include "model/project.h"
 #include "model/types_house.h"
@@ -33,6 +37,8 @@ void prepareScratchDirectory() {
             "E : Name = \"e\" { a = 1 \"A\"; b = 2 \"B\", Color = \"red\"; }\n"
             "Al : Name = \"al\" ( \"x\" = \"1\"; )\n");
   std::filesystem::create_directories("sub");
+  // The driver creates .src before the parse: nested projects write into it.
+  std::filesystem::create_directories(".src");
   writeFile("sub/i.tsk", "include \"../n.tsk\"\nembed \"../t.tsk\"\n");
   writeFile("self.tsk", "embed \"self.tsk\"\n");
   writeFile("loop1.tsk", "embed \"loop2.tsk\"\n");
@@ -51,12 +57,19 @@ void lexToEnd(std::size_t textSize) {
   }
 }
 
-void parse() {
-  if (yyparse() == 0) {
-    std::ostringstream types;
-    TypesPool.printAllTypes(types);
-    TypesPool.printEnumsAsConsts(types);
-  }
+void parseAndGenerate() {
+  if (yyparse() != 0) return;
+  std::ostringstream types;
+  TypesPool.printAllTypes(types);
+  TypesPool.printEnumsAsConsts(types);
+  runSteps(*mainProject, Str("doc"));
+}
+
+// The options of the steps every parsed text runs through; nested projects
+// get their check-only passes for them during the parse.
+void setGenerationOptions(bool empty) {
+  for (const char* word : {"qpx", "server", "amt", "wsdl"}) options[word] = 1;
+  if (empty) options["empty"] = 1;
 }
 
 // Closes every stream the run left open and ends the run.
@@ -96,15 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   writeFile("main.tsk", data + 1, size - 1);
   resetProcessState();
   if (mode & 2) patches = {Str("P"), Str("Q")};
+  if (!(mode & 1)) setGenerationOptions(mode & 4);
+  dict = new ADict("locale.dct", ADict::english, ADict::english);
   if (setjmp(exitTrap) == 0) {
     exitTrapArmed = true;
     try {
       mainProject = new Project(options, Str("main.tsk"), nullptr);
+      registerMainDescription(Str("main.tsk"));
       initlex();
       if (mode & 1)
         lexToEnd(size);
       else
-        parse();
+        parseAndGenerate();
     } catch (const Str&) {
     } catch (const char*) {
     } catch (const IO::Exception&) {
