@@ -14,14 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Every test also checks that no temporary file stays behind.
 class SafeRewriteTest : public ::testing::Test {
 protected:
-  // The names in the scratch directory: no temporary file may stay behind.
-  std::set<std::string> names() const {
-    std::set<std::string> result;
-    for (const auto& entry : fs::directory_iterator(dir.path())) result.insert(entry.path().filename().string());
-    return result;
-  }
   static fs::perms permissions(const fs::path& path) { return fs::status(path).permissions(); }
 
   ScratchDir dir;
@@ -45,7 +40,7 @@ TEST_F(SafeRewriteTest, ReplacesTheFileBehindItsLinkKeepingItsMode) {
   EXPECT_EQ(fs::read_symlink(dir / "sub/link"), "../register.txt");
   EXPECT_EQ(permissions(dir / "register.txt"),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(names(), (std::set<std::string>{"register.txt", "sub"}));
+  EXPECT_EQ(dir.names(), (std::set<std::string>{"register.txt", "sub"}));
 
   // A link to a file not made yet creates that file, with the mode the umask
   // gives a new file.
@@ -70,7 +65,7 @@ TEST_F(SafeRewriteTest, WithoutACommitTheOldFileStays) {
     out << "half of the new";
   }
   EXPECT_EQ(dir.read("register.txt"), "old\n");
-  EXPECT_EQ(names(), (std::set<std::string>{"register.txt"}));
+  EXPECT_EQ(dir.names(), (std::set<std::string>{"register.txt"}));
 }
 
 TEST_F(SafeRewriteTest, DevicesAreWrittenInPlaceAndOtherTargetsRefused) {
@@ -101,5 +96,5 @@ TEST_F(SafeRewriteTest, DevicesAreWrittenInPlaceAndOtherTargetsRefused) {
     EXPECT_EQ(error.std(), "Cannot create file '" + dir.at("folder").std() + "'. (Is a directory)");
   }
   EXPECT_TRUE(fs::is_directory(dir / "folder"));
-  EXPECT_EQ(names(), (std::set<std::string>{"sink", "full", "folder"}));
+  EXPECT_EQ(dir.names(), (std::set<std::string>{"sink", "full", "folder"}));
 }
