@@ -23,6 +23,20 @@ void progress(const Str& line) { std::cout << line << std::endl; }
 
 Str src(const Str& file) { return ".src/" + file; }
 
+// The server interface i<P>.h and i<P>.cc, after the constants and the
+// placeholder bodies: these come first so that the placeholders cover only
+// the methods of the description, not those the interface registers.
+void writeInterface(const Str& p, void (*writeMethods)(InterfaceMethodsGenerator&)) {
+  OutputFile header(src("i" + p + ".h"));
+  OutputFile source(src("i" + p + ".cc"));
+  InterfaceMethodsGenerator interface(header.stream(), source.stream(), p);
+  interface.GenerateConsts();
+  interface.GenerateBung();
+  writeMethods(interface);
+  header.close();
+  source.close();
+}
+
 void writeMainProgram(const Str& p) {
   OutputFile out(src("main" + p + ".cc"));
   MainGenerator(out.stream(), p).Generate(false);
@@ -52,17 +66,7 @@ void Project::generateCppSources(bool checkOnly) {
     scheme.Generate(tables, "", "");
     return;
   }
-  {
-    OutputFile header(src("i" + name + ".h"));
-    OutputFile source(src("i" + name + ".cc"));
-    InterfaceMethodsGenerator interface(header.stream(), source.stream(), name);
-    interface.GenerateConsts();
-    // Before Generate, so the placeholders cover only the described methods.
-    interface.GenerateBung();
-    interface.Generate(false);
-    header.close();
-    source.close();
-  }
+  writeInterface(name, [](InterfaceMethodsGenerator& interface) { interface.Generate(false); });
   {
     OutputFile header(src("scheme.h"));
     OutputFile source(src("scheme.cc"));
@@ -119,17 +123,9 @@ void Project::generateEMPTY(bool checkOnly) {
     ShellGenerator(dnull, dnull, name).Generate(1, false);
     return;
   }
-  {
-    OutputFile header(src("i" + name + ".h"));
-    OutputFile source(src("i" + name + ".cc"));
-    InterfaceMethodsGenerator interface(header.stream(), source.stream(), name);
-    interface.GenerateConsts();
-    interface.GenerateBung();
-    interface.GenerateEmpty();  // prints the start of the line finished here
-    header.close();
-    source.close();
-    progress("i" + name + ".{cc,h} done");
-  }
+  // GenerateEmpty prints the start of the line finished here.
+  writeInterface(name, [](InterfaceMethodsGenerator& interface) { interface.GenerateEmpty(); });
+  progress("i" + name + ".{cc,h} done");
   {
     OutputFile header(src("scheme.h"));
     OutputFile source(src("scheme.cc"));
