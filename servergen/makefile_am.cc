@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <sstream>
 
 #include "model/process_state.h"
 #include "model/project.h"
@@ -218,16 +219,20 @@ void writeDependencies(const Str& p, const Str& dependencies) {
 }  // namespace
 
 void writeMakefileAm(const Str& project) {
-  // Read first, so that an unreadable Makeoptions.am leaves Makefile.am as it was.
+  // Everything is gathered before a file is touched, so that an unreadable
+  // Makeoptions.am or a list file that cannot be written leaves the
+  // Makefile.am of the last run as it was.
   std::optional<std::list<Str>> options = readMakeoptions();
-  OutputFile out("Makefile.am");
+  std::ostringstream text;
   Str dependencies("");
-  writeExecutableTargets(out.stream(), project);
-  writeLocalTargets(out.stream(), project);
-  writeIncludedProjects(out.stream(), project, dependencies);
-  writeTarvicTargets(out.stream(), project);
-  if (options) writeMakeoptions(out.stream(), project, *options);
+  writeExecutableTargets(text, project);
+  writeLocalTargets(text, project);
+  writeIncludedProjects(text, project, dependencies);
+  writeTarvicTargets(text, project);
+  if (options) writeMakeoptions(text, project, *options);
+  text << "lib" << project << "_la_CXXFLAGS += -I./.src\n";
   writeDependencies(project, dependencies);
-  out << "lib" << project << "_la_CXXFLAGS += -I./.src\n";
+  OutputFile out("Makefile.am");
+  out << text.str();
   out.close();
 }
