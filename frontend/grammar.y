@@ -1,8 +1,8 @@
 /* The grammar of the description language. Its actions build the model as
    the text is read: there is no syntax tree. This file holds the top level
    (items and the end of the main file), the four file directives, the type
-   declarations and the class declarations with their attributes and
-   methods; the Groups section joins the alternatives of `item`. */
+   declarations and the class declarations with their attributes, methods,
+   windows and views; the Groups section joins the alternatives of `item`. */
 
 %code requires {
 #include "rt/str.h"
@@ -15,6 +15,7 @@
 #include "frontend/lexer.h"
 #include "frontend/method_decls.h"
 #include "frontend/type_decls.h"
+#include "frontend/view_decls.h"
 #include "model/process_state.h"
 #include "model/project.h"
 
@@ -45,6 +46,9 @@
 %define parse.error simple
 %define lr.default-reduction consistent
 %expect 0
+
+/* The signs that join the comparisons of a selection. */
+%right '|' '&'
 
 /* One cell per value: the text of a word, string or comment (valid for the
    whole run), or the value of a number. */
@@ -128,7 +132,8 @@
 
 %type <text> typeName
 %type <text> classBody optComment cref ref refName link nullMark labels
-%type <number> qualifier
+%type <text> entryHead entryText outLead outTrail
+%type <number> qualifier aggregateMark editMark outStar
 
 %%
 
@@ -307,14 +312,268 @@ ref
 
 /* ---- Views -------------------------------------------------------------- */
 
-/* The windows and list views of a class: the block has its place here; its
-   declarations are still to come. */
+/* The dialog windows, folders and list views of a class. */
 viewsBlock
   : "Views" '{' viewDecls '}'
   ;
 
 viewDecls
   : %empty
+  | viewDecls viewDecl
+  ;
+
+viewDecl
+  : windowDecl
+  | folderDecl
+  | dataWindowDecl
+  ;
+
+windowDecl
+  : windowHead '{' windowItems '}'
+  ;
+
+/* The title, then the menu item that opens the window. */
+windowHead
+  : "Window" IDENT STRING STRING
+      { if (int result = beginDialog($2, $3, $4, false)) END_PARSE_WITH(result); }
+  | "Window" IDENT STRING
+      { if (int result = beginDialog($2, $3, nullptr, false)) END_PARSE_WITH(result); }
+  ;
+
+folderDecl
+  : folderHead '{' folderItems '}'
+  ;
+
+folderHead
+  : "Folder" IDENT STRING STRING
+      { if (int result = beginDialog($2, $3, $4, true)) END_PARSE_WITH(result); }
+  | "Folder" IDENT STRING
+      { if (int result = beginDialog($2, $3, nullptr, true)) END_PARSE_WITH(result); }
+  ;
+
+/* A list view: its comment, its columns, the texts of an empty list, the
+   selection condition, the names it leaves out and its entries; after the
+   body the columns it hands back. */
+dataWindowDecl
+  : "DataWindow" IDENT STRING
+      { if (int result = beginDataWindow($2, $3)) END_PARSE_WITH(result); }
+    '{' optComment columns ';' emptyRow selection exclusion folderItems
+      { endDataWindow($6); }
+    '}' viewReturns
+  ;
+
+windowItems
+  : %empty
+  | windowItems windowItem
+  ;
+
+/* A window may be filled by several methods; a folder or list view by one. */
+windowItem
+  : methodEntry
+  | "StandardInput" ':' siTargets ';'        { setStandardInputCalls(); }
+  | acceptedArgs
+  ;
+
+folderItems
+  : %empty
+  | folderItems folderItem
+  ;
+
+folderItem
+  : methodEntry
+  | "StandardInput" ':' siTarget ';'         { setStandardInputCalls(); }
+  | acceptedArgs
+  ;
+
+/* An action the window offers: its label and hint, the methods it calls and
+   its text. */
+methodEntry
+  : IDENT entryHead entryTargets entryText ';' optComment
+      { addMethodEntry($1, $2, $4, $6); }
+  ;
+
+entryHead
+  : '(' STRING ')' ':'                 { $$ = readEntryHead($2, nullptr); }
+  | '(' STRING ',' STRING ')' ':'      { $$ = readEntryHead($2, $4); }
+  ;
+
+entryTargets
+  : entryTarget
+  | entryTargets ',' entryTarget
+  ;
+
+/* A method of the current class, of class X, or of class X of project P. */
+entryTarget
+  : IDENT                              { addEntryTarget($1, nullptr, nullptr); }
+  | IDENT '.' IDENT                    { addEntryTarget($3, $1, nullptr); }
+  | IDENT ':' ':' IDENT '.' IDENT      { addEntryTarget($6, $4, $1); }
+  ;
+
+entryText
+  : %empty                             { $$ = nullptr; }
+  | STRING                             { $$ = $1; }
+  ;
+
+siTargets
+  : siTarget
+  | siTargets ',' siTarget
+  ;
+
+siTarget
+  : IDENT                              { addStandardInputTarget($1, nullptr, nullptr); }
+  | IDENT '.' IDENT                    { addStandardInputTarget($3, $1, nullptr); }
+  | IDENT ':' ':' IDENT '.' IDENT      { addStandardInputTarget($6, $4, $1); }
+  ;
+
+acceptedArgs
+  : "StandardInput" '(' acceptedList ')' ';'
+  ;
+
+acceptedList
+  : accepted
+  | acceptedList ',' accepted
+  ;
+
+accepted
+  : IDENT                              { addAcceptedArg(nullptr, $1, nullptr); }
+  | IDENT '.' IDENT                    { addAcceptedArg(nullptr, $3, $1); }
+  | IDENT ':' ':' IDENT                { addAcceptedArg($1, $4, nullptr); }
+  ;
+
+columns
+  : column
+  | columns ',' column
+  ;
+
+/* A column of the class, an attribute of a class, or an attribute of a
+   class under a title (the title written after it then does not count). */
+column
+  : ref colTail                        { addListColumn($1, nullptr, nullptr); }
+  | ref '.' IDENT colTail              { addListColumn($3, $1, nullptr); }
+  | ref '.' IDENT '.' IDENT colTail    { addListColumn($5, $1, $3); }
+  ;
+
+/* The title, "[+]" for an aggregate, and whether the column is editable. */
+colTail
+  : aggregateMark editMark             { setColumnMarks(nullptr, $1, $2); }
+  | STRING aggregateMark editMark      { setColumnMarks($1, $2, $3); }
+  ;
+
+aggregateMark
+  : %empty                             { $$ = 0; }
+  | '[' '+' ']'                        { $$ = 1; }
+  ;
+
+editMark
+  : %empty                             { $$ = 0; }
+  | "editable"                         { $$ = 1; }
+  ;
+
+emptyRow
+  : %empty                                       { setEmptyRow(nullptr, nullptr); }
+  | "WhenEmpty" STRING ';'                       { setEmptyRow($2, nullptr); }
+  | "RowName" STRING ';'                         { setEmptyRow(nullptr, $2); }
+  | "RowName" STRING ',' "WhenEmpty" STRING ';'  { setEmptyRow($5, $2); }
+  ;
+
+selection
+  : %empty
+  | "Select" cond ';'                  { endSelection(0); }
+  | "Manual" "Select" cond ';'         { endSelection(1); }
+  ;
+
+/* Comparisons joined by "|" and "&", which bind alike and group to the
+   right. Parentheses group for the parser only: the view receives the
+   comparisons and signs as one flat sequence in written order. */
+cond
+  : '(' cond ')'
+  | cond '|'                           { joinConditions("||"); }
+    cond
+  | cond '&'                           { joinConditions("&&"); }
+    cond
+  | comparison
+  ;
+
+/* The left side is always a column, also when its name is an enumeration
+   item; only the right side may be a constant. */
+comparison
+  : leftOperand compare rhs
+  ;
+
+leftOperand
+  : ref                                { readConditionColumn($1, nullptr, nullptr); }
+  | condColumn
+  ;
+
+compare
+  : '>'                                { readCompareSign("> "); }
+  | '<'                                { readCompareSign("< "); }
+  | '='                                { readCompareSign("=="); }
+  | '<' '='                            { readCompareSign("<="); }
+  | '>' '='                            { readCompareSign(">="); }
+  | '!' '='                            { readCompareSign("!="); }
+  ;
+
+/* "+" before a column marks an outer join. */
+rhs
+  : ref                                { compareWithName($1, false); }
+  | '+' ref                            { compareWithName($2, true); }
+  | condColumn                         { compareWithColumn(false); }
+  | '+' condColumn                     { compareWithColumn(true); }
+  | STRING                             { compareWithValue($1, Atom::literal); }
+  | "GUserID"                          { compareWithValue($1, Atom::global); }
+  ;
+
+/* An attribute of a class, titled by the name in parentheses after the
+   class, or by the middle name. */
+condColumn
+  : ref '.' IDENT                      { readConditionColumn($3, $1, refAlias); }
+  | ref '.' IDENT '.' IDENT            { readConditionColumn($5, $1, $3); }
+  ;
+
+exclusion
+  : %empty
+  | "exclude" excludedNames ';'
+  ;
+
+excludedNames
+  : IDENT                              { addExcludedName($1); }
+  | excludedNames ',' IDENT            { addExcludedName($3); }
+  ;
+
+viewReturns
+  : %empty
+  | "returns" ';'
+  | "returns" outs ';'
+  ;
+
+outs
+  : out
+  | outs ',' out
+  ;
+
+/* A result column: a text before it, "*" for a drop-down list, the column,
+   and a text after it. */
+out
+  : outLead outStar ref outTrail
+      { if (int result = addResultColumn($1, $2, $3, nullptr, $4)) END_PARSE_WITH(result); }
+  | outLead outStar ref '.' IDENT outTrail
+      { if (int result = addResultColumn($1, $2, $5, $3, $6)) END_PARSE_WITH(result); }
+  ;
+
+outLead
+  : %empty                             { $$ = nullptr; }
+  | STRING                             { $$ = $1; }
+  ;
+
+outStar
+  : %empty                             { $$ = 0; }
+  | '*'                                { $$ = 1; }
+  ;
+
+outTrail
+  : %empty                             { $$ = nullptr; }
+  | STRING                             { $$ = $1; }
   ;
 
 /* ---- Methods ------------------------------------------------------------ */

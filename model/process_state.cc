@@ -5,6 +5,7 @@
 #include "frontend/lexer.h"
 #include "frontend/method_decls.h"
 #include "frontend/type_decls.h"
+#include "frontend/view_decls.h"
 #include "model/adict.h"
 #include "model/class_desc.h"
 #include "model/project.h"
@@ -52,4 +53,5 @@ void resetProcessState() {
   resetClassDecls();
   resetMethodDecls();
   resetAttributeDecls();
+  resetViewDecls();
 }
