@@ -6,7 +6,6 @@
 #include "servergen/body_generator.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/main_generator.h"
-#include "servergen/object_methods_generator.h"
 #include "servergen/scheme_generator.h"
 #include "servergen/script_generator.h"
 #include "servergen/shell_generator.h"
@@ -53,10 +52,6 @@ void SchemeGenerator::printCopyConstructor(AttribList&, std::ostream&) {
   unavailable("Writing the copy constructors");
 }
 void SchemeGenerator::printAssignment(AttribList&, std::ostream&) { unavailable("Writing the assignments"); }
-
-// Object layer and database connector.
-void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
-void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
 
 // Server container.
 void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
