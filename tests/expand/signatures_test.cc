@@ -206,3 +206,34 @@ TEST_F(Signatures, EveryFormOnceAndAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+// A view's result column always names one of its columns when it is parsed;
+// a view changed afterwards is still checked.
+TEST_F(Signatures, ResultColumnsMustBeViewColumns) {
+  parseOk(
+      "Class Customer {\n"
+      "  Attributes {\n"
+      "    Integer id, PK;\n"
+      "  }\n"
+      "  Methods {\n"
+      "    Find() returns Customer.Pick;\n"
+      "  }\n"
+      "  Views {\n"
+      "    DataWindow Pick \"Pick\" {\n"
+      "      Customer.id;\n"
+      "    } returns Customer.id;\n"
+      "  }\n"
+      "}\n");
+  cls("Customer")->GetView("Pick")->AddOutputArg("main", "id", "");
+  CaptureStdout quiet;
+  try {
+    main->unwrapAll(true);
+    FAIL() << "no error";
+  } catch (const Str& error) {
+    EXPECT_EQ(error, "unwrapper:322Columns definition in window do not match with returned result set.");
+  }
+}
+
+}  // namespace

@@ -22,3 +22,22 @@ inline Names names(const std::list<Str>& list) {
   for (const Str& s : list) out.push_back(s.std());
   return out;
 }
+
+// One column in one line: id, type, number, the properties the tables use,
+// virtual, the referenced class and attribute, and the contributing class.
+inline std::string describe(const Attributes& a) {
+  std::string text = a.Id().std() + " " + a.Type().std() + " #" + std::to_string(a.Number());
+  for (const char* word : {"PK", "SK", "FK", "HIDE", "INDEX", "FLAG", "Slave", "NOT"})
+    if (a.IsProperty(word)) text += std::string(" ") + word;
+  if (a.IsVirtual()) text += " virtual";
+  if (a.IsRef()) text += " ->" + a.RefClass().std() + "." + a.RefAttr().std();
+  return text + " @" + a.CurClass().std();
+}
+
+// Every column of `list` described; nothing for a missing list.
+inline Names described(const AttribList* list) {
+  Names out;
+  if (list)
+    for (const Attributes& a : *list) out.push_back(describe(a));
+  return out;
+}
