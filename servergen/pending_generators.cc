@@ -34,11 +34,6 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
 
-// Empty server, placeholder bodies and constants.
-void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
-void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
-void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the constants (.src/auto_consts.h)"); }
-
 // Server container.
 void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
 Str ShellGenerator::printValidation(const Str&, const Str&, bool) { unavailable("Writing the argument checks"); }
