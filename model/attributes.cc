@@ -11,39 +11,46 @@ Str invalidKind() { return tr("Error!") + tr(" Invalid Type in ") + "setDefs"; }
 
 }  // namespace
 
-Attributes::Attributes() : number_(0), virtual_(0) {}
+Attributes::Attributes() : data_(std::make_shared<Data>()) {}
 
 Attributes::Attributes(const Str& id, const Str& type, const Str& project, const Str& curClass,
                        const Str& name, const Str& p1, const Str& p2, const Str& p3)
-    : name_(name),
-      id_(id),
-      idSOAP_(id),
-      type_(type),
-      project_(project),
-      curClass_(curClass),
-      number_(0),
-      virtual_(0) {
+    : data_(std::make_shared<Data>()) {
+  data_->name_ = name;
+  data_->id_ = id;
+  data_->idSOAP_ = id;
+  data_->type_ = type;
+  data_->project_ = project;
+  data_->curClass_ = curClass;
   for (const Str* word : {&p1, &p2, &p3})
     if (!word->IsEmpty()) addProperty(*word);
 }
 
 Attributes::Attributes(const Str& newId, const Attributes& src) : Attributes(src) {
-  id_ = newId;
-  idSOAP_ = newId;
-  projectPatch_ = Str();
+  Data& data = own();
+  data.id_ = newId;
+  data.idSOAP_ = newId;
+  data.projectPatch_ = Str();
 }
 
-Str Attributes::DefInitValue() const { return defInitValue_.IsEmpty() ? defInit_ : defInitValue_; }
+Attributes::Data& Attributes::own() {
+  if (data_.use_count() > 1) data_ = std::make_shared<Data>(*data_);
+  return *data_;
+}
 
-bool Attributes::isStatic() const { return defUpdate_ == staticMarker; }
+Str Attributes::DefInitValue() const {
+  return data_->defInitValue_.IsEmpty() ? data_->defInit_ : data_->defInitValue_;
+}
+
+bool Attributes::isStatic() const { return data_->defUpdate_ == staticMarker; }
 
 void Attributes::setDefRef(const Str& window, const Str& cls, const Str& project) {
-  defRef_ = WinLocator(project, cls, window);
+  own().defRef_ = WinLocator(project, cls, window);
 }
 
 bool Attributes::IsProperty(const char* word) const {
-  auto it = properties_.find(Str(word));
-  return it != properties_.end() && it->second == 1;
+  auto it = data_->properties_.find(Str(word));
+  return it != data_->properties_.end() && it->second == 1;
 }
 
 bool Attributes::IsNotNull() const {
@@ -51,15 +58,16 @@ bool Attributes::IsNotNull() const {
 }
 
 void Attributes::setDefs(const Str& init, int initKind, const Str& update, int updateKind) {
+  Data& data = own();
   switch (initKind) {
     case -1:
     case 0:
-      defInit_ = init;
+      data.defInit_ = init;
       break;
     case 1:
     case 2:
-      defInit_ = init;
-      if (const ChkLine* item = TypesPool.findItem(type_, init)) defInitValue_ = Str() << item->code;
+      data.defInit_ = init;
+      if (const ChkLine* item = TypesPool.findItem(data.type_, init)) data.defInitValue_ = Str() << item->code;
       break;
     default:
       throw invalidKind();
@@ -69,10 +77,10 @@ void Attributes::setDefs(const Str& init, int initKind, const Str& update, int u
     case 0:
     case 1:
     case 2:
-      defUpdate_ = update;
+      data.defUpdate_ = update;
       break;
     case 3:
-      defUpdate_ = staticMarker;
+      data.defUpdate_ = staticMarker;
       break;
     default:
       throw invalidKind();
