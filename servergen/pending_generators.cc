@@ -3,12 +3,9 @@
 // leaving a half-written server behind as a success. A member moves out of
 // this file into its generator's own source when it is written.
 #include "model/attrib_list.h"
-#include "servergen/body_generator.h"
 #include "servergen/interface_methods_generator.h"
-#include "servergen/main_generator.h"
 #include "servergen/object_methods_generator.h"
 #include "servergen/script_generator.h"
-#include "servergen/shell_generator.h"
 
 namespace {
 
@@ -43,17 +40,6 @@ void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the cons
 // Object layer and database connector.
 void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
 void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
-
-// Server container.
-void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
-Str ShellGenerator::printValidation(const Str&, const Str&, bool) { unavailable("Writing the argument checks"); }
-bool ShellGenerator::NeedConvert(const Str&) { unavailable("Choosing the argument conversions"); }
-Str ShellGenerator::Convert(const Str&, const Str&) { unavailable("Writing the argument conversions"); }
-
-// Server main program and method bodies.
-void MainGenerator::Generate(bool) { unavailable("Writing the server main program"); }
-void BodyGenerator::Generate(bool) { unavailable("Writing the server body skeleton"); }
-void BodyGenerator::printInclude(ClassDesc*) { unavailable("Writing the object-layer includes"); }
 
 // Script declarations and HTML help.
 void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
