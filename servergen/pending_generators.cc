@@ -32,11 +32,6 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
 
-// Empty server, placeholder bodies and constants.
-void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
-void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
-void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the constants (.src/auto_consts.h)"); }
-
 // Object layer and database connector.
 void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
 void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
