@@ -217,5 +217,10 @@ TEST_F(Projects, FailedCompletionEndsTheRunWithStatusOne) {
   Project* project = makeMain(file("main.tsk"), {{"server", 1}});
   file("inc.tsk");
   Project* nested = addNested(project, "inc.tsk", project->dir);
+  // The nested expansion fails on an attribute whose type is declared nowhere.
+  auto purchase = std::make_unique<ClassDesc>("Purchase", 0, "");
+  purchase->AddAttribute("vendor", "Supplier", "", "", "", "");
+  nested->classes["Purchase"] = purchase.get();
   EXPECT_EXIT(nested->complete(), testing::ExitedWithCode(1), "");
+  nested->classes.clear();
 }
