@@ -14,6 +14,7 @@
 #include "model/types_house.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
+#include "servergen/served_methods.h"
 #include "rt/output_file.h"
 #include "servergen/interface_methods_generator.h"
 
@@ -120,11 +121,8 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
 
   map.reset();
   while (map.next()) {
-    const MethodDesc& m = map.Body();
-    Str M = map.Name();
-    if (m.isInternal() || m.isNOHeader() || oneOf(M, {"Get", "GetAbstract", "GetForUpdate", "MoveToArc"})) continue;
-    Str name = oneOf(M, {"Add", "Update"}) ? map.IdPair().first + M : M;
-    h.line("  static void* $M$(class $P$ *,DataPacket *,unsigned);", {{"M", name}, {"P", P}});
+    if (isServed(map))
+      h.line("  static void* $M$(class $P$ *,DataPacket *,unsigned);", {{"M", entryPointName(map)}, {"P", P}});
   }
 
   h.line("};");

@@ -6,7 +6,6 @@
 // back.
 #include "servergen/shell_generator.h"
 
-#include "model/class_desc.h"
 #include "model/methods_map.h"
 #include "model/process_state.h"
 #include "model/project.h"
@@ -14,6 +13,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/served_methods.h"
 
 namespace {
 
@@ -44,30 +44,12 @@ public:
   void writeSource();
 
 private:
-  // Whether the entry under the map's cursor gets an entry point: internal
-  // methods, those without a header and the reads the server answers itself
-  // are not served.
-  bool served() {
-    const MethodDesc& m = project.methods.Body();
-    Str name = project.methods.Name();
-    return !m.isInternal() && !m.isNOHeader() && name != "Get" && name != "GetAbstract" &&
-           name != "GetForUpdate" && name != "MoveToArc";
-  }
-  // The entry-point name of the entry under the cursor: Add and Update carry
-  // their class in front, taken from the key for a method a generator
-  // registered without a class record.
-  Str methodName() {
-    const MethodDesc& m = project.methods.Body();
-    Str name = project.methods.Name();
-    if (name != "Add" && name != "Update") return name;
-    return (m.owner ? m.owner->Id() : project.methods.IdPair().first) + name;
-  }
   // Runs `write` on every served entry, in map order.
   template <class Write>
   void forEachServed(Write write) {
     project.methods.reset();
     while (project.methods.next())
-      if (served()) write();
+      if (isServed(project.methods)) write();
   }
 
   void registerMethods();
@@ -111,7 +93,8 @@ void ContainerWriter::writeHeader() {
   h.line("  static void* __OrvaleCompiler(srv$P$_Object *,DataPacket *,unsigned);", {{"P", P}});
   h.line("  static void* __EnumValues(srv$P$_Object *,DataPacket *,unsigned);", {{"P", P}});
   forEachServed([&] {
-    h.line("  static void* $M$(srv$P$_Object *,DataPacket *,unsigned);", {{"M", methodName()}, {"P", P}});
+    h.line("  static void* $M$(srv$P$_Object *,DataPacket *,unsigned);",
+           {{"M", entryPointName(project.methods)}, {"P", P}});
   });
   h.line("};");
   h.line("");
@@ -172,7 +155,7 @@ void ContainerWriter::registerMethods() {
 
 // The entry point of one served method with its argument descriptors.
 void ContainerWriter::registration() {
-  Str M = methodName();
+  Str M = entryPointName(project.methods);
   c.line("  RegisterMethod(\"$m$\", this,(void *(*)(...)) (void *(*)(class $P$ *,DataPacket *,unsigned))&$P$::$M$);",
          {{"m", cppLiteralText(M)}, {"P", P}, {"M", M}});
   c.line("  mh = FindMethod(\"$m$\");", {{"m", cppLiteralText(M)}});
@@ -364,7 +347,7 @@ void ContainerWriter::orvaleCompiler() {
 void ContainerWriter::stub() {
   MethodsMap& map = project.methods;
   const MethodDesc& m = map.Body();
-  Str M = methodName();
+  Str M = entryPointName(project.methods);
   bool list = m.resultType == "ListResult";
   bool keyed = !m.isDPIn() && !map.getDWPK().isEmpty();
   c.line("void *$P$::$M$($P$ *ths,DataPacket *dp,unsigned a){", {{"P", P}, {"M", M}});
@@ -410,7 +393,7 @@ void ContainerWriter::readArguments() {
   if (!map.getDWPK().isEmpty()) readFirstKey(*map.getDWPK().begin());
   c.line("    if(!error.IsNull()) throw error;");
   c.line("    r = ths->impl->$M$($A$);",
-         {{"M", methodName()},
+         {{"M", entryPointName(project.methods)},
           {"A", AttribList::joinArgLists(map.getInArgs().printArgs(), map.getDWPK().printNullArgs())}});
 }
 

@@ -31,7 +31,8 @@ const string epilogue =
 class FullContainer : public ::testing::Test {
 protected:
   void SetUp() override {
-    for (auto [type, code, comm, ws] : {std::tuple{"Int", "Int", "DP_INT", "CODE"}, {"Name", "char*", "DP_STRING", "LTEXT"},
+    for (auto [type, code, comm, ws] : {std::tuple{"Int", "Int", "DP_INT", "CODE"},
+                                        {"Name", "char*", "DP_STRING", "LTEXT"},
                                         {"When", "Date", "DP_STRING", "DATE_HOUR"}}) {
       TypesPool.AddType(type, "C", code);
       TypesPool.AddType(type, "COMM", comm);
@@ -74,7 +75,8 @@ protected:
 
 TEST_F(FullContainer, ServedMethodsAndTheirStubs) {
   add("Invoice", "Add", "ErrorMessage", 32, list({{"id", "Int"}}));
-  for (const char* unserved : {"Get", "GetAbstract", "GetForUpdate", "MoveToArc"}) add("Order", unserved, "ItemResult", 32);
+  for (const char* unserved : {"Get", "GetAbstract", "GetForUpdate", "MoveToArc"})
+    add("Order", unserved, "ItemResult", 32);
   add("Order", "OrderGet", "ItemResult", 8 + 32 + 256);  // no header
   add("Order", "Recount", "ErrorMessage", 1);            // internal
   add("Order", "OrderHist", "ListResult", 32, {}, list({{"when", "When"}}), list({{"when", "When"}}));
@@ -84,8 +86,9 @@ TEST_F(FullContainer, ServedMethodsAndTheirStubs) {
   generate(0);
 
   const string entry = "(srvShop_Object *,DataPacket *,unsigned);\n";
-  EXPECT_EQ(header, "#ifndef _Shop_CONTAINER_H_\n#define _Shop_CONTAINER_H_\n\n#include \"comm.h\"\n#include \"orvale.h\"\n\n"
-                    "#include \"iShop.h\"\n\nclass srvShop_Object : public Shop {\npublic:\n  Shop* impl;\n"
+  EXPECT_EQ(header, "#ifndef _Shop_CONTAINER_H_\n#define _Shop_CONTAINER_H_\n\n"
+                    "#include \"comm.h\"\n#include \"orvale.h\"\n\n#include \"iShop.h\"\n\n"
+                    "class srvShop_Object : public Shop {\npublic:\n  Shop* impl;\n"
                     "  srvShop_Object(const char* cnm, const char* onm);\n  ~srvShop_Object();\n"
                     "  virtual void BroadcastArrived(DataPacket &,unsigned );\nprivate:\n"
                     "  static void* __OrvaleExecutor" + entry + "  static void* __SQLExecutor" + entry +
