@@ -226,7 +226,8 @@ void SchemeGenerator::domainClasses(TablesMap& tables, const Str& scope, const S
   Project* owner = tables.getProject();
   tables.reset();
   while (tables.next())
-    if (hasDomainClass(owner, tables.getTable())) domainHeader(tables.getTable(), *tables.getAttribList(), indent, classHead);
+    if (hasDomainClass(owner, tables.getTable()))
+      domainHeader(tables.getTable(), *tables.getAttribList(), indent, classHead);
   tables.reset();
   while (tables.next())
     if (hasDomainClass(owner, tables.getTable())) domainSource(tables.getTable(), *tables.getAttribList(), scope);
@@ -278,24 +279,26 @@ void SchemeGenerator::domainSource(const Str& T, AttribList& columns, const Str&
                             {"T", T},
                             {"D", domain},
                             {"L", lengthInitialisers(columns)}};
+  // A column-dependent body: the full list's into the first source, the
+  // reduced list's into the second.
+  auto body = [&](void (SchemeGenerator::*print)(AttribList&, std::ostream&)) {
+    (this->*print)(columns, source_);
+    (this->*print)(reduced, source2_);
+  };
   both.line("$Q$$T$ :: $T$Domain :: $T$Domain()", vars);
-  printDefInit(columns, source_);
-  printDefInit(reduced, source2_);
+  body(&SchemeGenerator::printDefInit);
 
   both.line("$S$$T$& $Q$$T$ :: operator= (const $T$& copy ) {", vars);
-  printAssignment(columns, source_);
-  printAssignment(reduced, source2_);
+  body(&SchemeGenerator::printAssignment);
   both.line("  return *this;");
   both.line("};");
   both.line("");
 
   both.put("$Q$$T$ :: $T$() : KVDomain($D$, \" \")$L$", vars);
-  printParameterInit(columns, source_);
-  printParameterInit(reduced, source2_);
+  body(&SchemeGenerator::printParameterInit);
 
   both.put("$Q$$T$ :: $T$(const $T$& copy) : KVDomain($D$, \" \")$L$", vars);
-  printCopyConstructor(columns, source_);
-  printCopyConstructor(reduced, source2_);
+  body(&SchemeGenerator::printCopyConstructor);
 }
 
 void SchemeGenerator::printDefInit(AttribList& columns, std::ostream& out) {

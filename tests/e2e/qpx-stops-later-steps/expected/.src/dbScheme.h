@@ -1,22 +1,3 @@
-class EXPORT_MACRO Note : public virtual KVDomain {
-public :
-  struct NoteDomain {
-    KVAttribute id;
-    KVAttribute body;
-    KVGroupAttribute Count;
-    NoteDomain();
-  } Domain;
-  KVInt id;
-  KVString body;
-  Note();
-  Note(const Note&);
-  virtual ~Note() {}
-  NoteDomain* operator->() { return &Domain; }
-  Note& operator= (const Note& );
-};
-
-typedef Note NoteKey;
-
 class EXPORT_MACRO Tag : public virtual KVDomain {
 public :
   struct TagDomain {
