@@ -60,7 +60,7 @@ private:
   void orvaleExecutor();
   void orvaleCompiler();
   void stub();
-  void readArguments();
+  void readArguments(const Str& M);
   void readArgument(const Attributes& arg, int position);
   void readFirstKey(const Attributes& key);
 
@@ -347,7 +347,7 @@ void ContainerWriter::orvaleCompiler() {
 void ContainerWriter::stub() {
   MethodsMap& map = project.methods;
   const MethodDesc& m = map.Body();
-  Str M = entryPointName(project.methods);
+  Str M = entryPointName(map);
   bool list = m.resultType == "ListResult";
   bool keyed = !m.isDPIn() && !map.getDWPK().isEmpty();
   c.line("void *$P$::$M$($P$ *ths,DataPacket *dp,unsigned a){", {{"P", P}, {"M", M}});
@@ -365,7 +365,7 @@ void ContainerWriter::stub() {
   if (m.isDPIn())
     c.line("    r = ths->impl->$M$( dp );", {{"M", M}});
   else
-    readArguments();
+    readArguments(M);
   if (m.isReport() && m.resultType == "ItemResult") c.line("    ((ItemResult*)r)->BeAsComplexResult();");
   errorEpilogue();
   if (list)
@@ -385,7 +385,7 @@ void ContainerWriter::stub() {
 
 // Reads, checks and converts the arguments of the entry under the cursor,
 // then calls the implementation.
-void ContainerWriter::readArguments() {
+void ContainerWriter::readArguments(const Str& M) {
   MethodsMap& map = project.methods;
   c.line("    Str error;");
   int position = 0;
@@ -393,27 +393,26 @@ void ContainerWriter::readArguments() {
   if (!map.getDWPK().isEmpty()) readFirstKey(*map.getDWPK().begin());
   c.line("    if(!error.IsNull()) throw error;");
   c.line("    r = ths->impl->$M$($A$);",
-         {{"M", entryPointName(project.methods)},
+         {{"M", M},
           {"A", AttribList::joinArgLists(map.getInArgs().printArgs(), map.getDWPK().printNullArgs())}});
 }
 
 void ContainerWriter::readArgument(const Attributes& arg, int position) {
   Str ws = TypesPool.findType(arg.Type(), "WS");
-  Str validator = TypesPool.findType(arg.Type(), "SVALIDATOR");
-  bool required = arg.IsNotNull();
-  Str var = gen.NeedConvert(ws) ? Str("s") : arg.Id();
-  LineEmitter::Vars empty = {{"V", var}, {"L", cppLiteralText(labelOf(arg))}};
-  if (!gen.NeedConvert(ws)) {
+  bool converted = gen.NeedConvert(ws);
+  Str var = converted ? Str("s") : arg.Id();  // what the checks look at
+  if (converted) {
+    // A value that may arrive as text is read as text and converted.
+    c.line("    if( dp->Type($K$)==DP_STRING ) {", {{"K", Int(position).getstr()}});
+    c.line("      *dp >> s;");
+  } else {
     c.line("    *dp >> $I$;", {{"I", arg.Id()}});
-    if (required) c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";", empty);
-    c.put("$T$", {{"T", gen.printValidation(validator, var, !required)}});
-    return;
   }
-  // A value that may arrive as text is converted from it.
-  c.line("    if( dp->Type($K$)==DP_STRING ) {", {{"K", Int(position).getstr()}});
-  c.line("      *dp >> s;");
-  if (required) c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";", empty);
-  c.put("$T$", {{"T", gen.printValidation(validator, var, !required)}});
+  if (arg.IsNotNull())
+    c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";",
+           {{"V", var}, {"L", cppLiteralText(labelOf(arg))}});
+  c.put("$T$", {{"T", gen.printValidation(TypesPool.findType(arg.Type(), "SVALIDATOR"), var, !arg.IsNotNull())}});
+  if (!converted) return;
   c.line("      $I$=$C$;", {{"I", arg.Id()}, {"C", gen.Convert(ws, "s")}});
   c.line("    }");
   c.line("    else *dp >> $I$;", {{"I", arg.Id()}});
