@@ -4,7 +4,6 @@
 // this file into its generator's own source when it is written.
 #include "model/attrib_list.h"
 #include "servergen/interface_methods_generator.h"
-#include "servergen/object_methods_generator.h"
 #include "servergen/script_generator.h"
 
 namespace {
@@ -31,10 +30,6 @@ AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
 void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
-
-// Object layer and database connector.
-void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
-void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
 
 // Script declarations and HTML help.
 void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
