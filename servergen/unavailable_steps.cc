@@ -10,8 +10,4 @@ namespace {
 
 }  // namespace
 
-void Project::generateCppSources(bool) { unavailable("The application-server generator"); }
-void Project::generateEMPTY(bool) { unavailable("The empty application-server generator"); }
-void Project::generateAutomakeFile() { unavailable("The 'Makefile.am' writer"); }
-void Project::generateQPX_DBWrapper() { unavailable("The QPX database wrapper generator"); }
 void Project::printAMT(bool) { unavailable("The access-control file writer"); }

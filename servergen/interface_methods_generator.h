@@ -1,0 +1,49 @@
+#pragma once
+// InterfaceMethodsGenerator: the interface of the application server: the
+// server class header i<P>.h and its source i<P>.cc with the standard and
+// list methods (which it registers in the project's method map), and the
+// hand-completed parts: the empty-server interface, the placeholder bodies of
+// bung.cc and the constants of auto_consts.h.
+#include <memory>
+#include <ostream>
+#include <utility>
+
+#include "model/attrib_list.h"
+#include "rt/str.h"
+#include "servergen/table_desc.h"
+
+class ClassDesc;
+class ViewWindow;
+
+class InterfaceMethodsGenerator {
+public:
+  InterfaceMethodsGenerator(std::ostream& header, std::ostream& source, Str project)
+      : header_(header), source_(source), project_(std::move(project)) {}
+
+  // The empty filter list of the unfiltered list methods.
+  static inline AttribList alNull;
+
+  // Standard server methods: writes both files and registers every method it
+  // writes. The flag puts the platform includes first; callers pass false.
+  void Generate(bool withPlatformIncludes);
+  void printCheckOnNULL(AttribList columns);
+  void printCheckOnExist(AttribList columns);
+  Str printChildrenGetting(const Str& cls, AttribList& keys, const Str& arc, const Str& win, const Str& indent);
+
+  // List methods: null when the method exists already (nothing written),
+  // else the join the method was written over. `filter` is changed in place.
+  std::unique_ptr<TableDesc> GenerateListMethod(ClassDesc* cls, ViewWindow* view, AttribList& filter);
+  AttribList findTablePK(ClassDesc* cls, ViewWindow* view);
+  void GenerateArcListMethod(ClassDesc* cls, TableDesc& desc);
+
+  // Empty server, placeholder bodies and constants. GenerateBung and
+  // GenerateConsts open their own files under .src/.
+  void GenerateEmpty();
+  void GenerateBung();
+  void GenerateConsts();
+
+private:
+  std::ostream& header_;
+  std::ostream& source_;
+  Str project_;
+};

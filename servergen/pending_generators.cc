@@ -1,0 +1,77 @@
+// Generator members that are not written yet. Each refuses with a clear error,
+// so a step that reaches one ends with its message and status 1 instead of
+// leaving a half-written server behind as a success. A member moves out of
+// this file into its generator's own source when it is written.
+#include "model/attrib_list.h"
+#include "servergen/body_generator.h"
+#include "servergen/interface_methods_generator.h"
+#include "servergen/main_generator.h"
+#include "servergen/object_methods_generator.h"
+#include "servergen/scheme_generator.h"
+#include "servergen/script_generator.h"
+#include "servergen/shell_generator.h"
+
+namespace {
+
+[[noreturn]] void unavailable(const char* what) { throw Str(what) << " is not available yet."; }
+
+}  // namespace
+
+// Standard server methods.
+void InterfaceMethodsGenerator::Generate(bool) { unavailable("Writing the standard server methods"); }
+void InterfaceMethodsGenerator::printCheckOnNULL(AttribList) { unavailable("Writing the empty-field checks"); }
+void InterfaceMethodsGenerator::printCheckOnExist(AttribList) { unavailable("Writing the reference checks"); }
+Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, const Str&, const Str&, const Str&) {
+  unavailable("Writing the child-record branches");
+}
+
+// List methods.
+std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
+  unavailable("Writing the list methods");
+}
+AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
+  unavailable("Finding the key column of a list");
+}
+void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
+  unavailable("Writing the archive list methods");
+}
+
+// Empty server, placeholder bodies and constants.
+void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
+void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
+void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the constants (.src/auto_consts.h)"); }
+
+// Enumeration constants and domain classes.
+void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }
+void SchemeGenerator::Generate(TablesMap&, const Str&, const Str&) { unavailable("Writing the domain classes"); }
+void SchemeGenerator::GenerateQPX(TablesMap&) { unavailable("Writing the QPX database scheme"); }
+void SchemeGenerator::printDefInit(AttribList&, std::ostream&) { unavailable("Writing the default constructors"); }
+void SchemeGenerator::printParameterInit(AttribList&, std::ostream&) {
+  unavailable("Writing the parameter constructors");
+}
+void SchemeGenerator::printCopyConstructor(AttribList&, std::ostream&) {
+  unavailable("Writing the copy constructors");
+}
+void SchemeGenerator::printAssignment(AttribList&, std::ostream&) { unavailable("Writing the assignments"); }
+
+// Object layer and database connector.
+void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
+void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
+
+// Server container.
+void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
+Str ShellGenerator::printValidation(const Str&, const Str&, bool) { unavailable("Writing the argument checks"); }
+bool ShellGenerator::NeedConvert(const Str&) { unavailable("Choosing the argument conversions"); }
+Str ShellGenerator::Convert(const Str&, const Str&) { unavailable("Writing the argument conversions"); }
+
+// Server main program and method bodies.
+void MainGenerator::Generate(bool) { unavailable("Writing the server main program"); }
+void BodyGenerator::Generate(bool) { unavailable("Writing the server body skeleton"); }
+void BodyGenerator::printInclude(ClassDesc*) { unavailable("Writing the object-layer includes"); }
+
+// Script declarations and HTML help.
+void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
+void OrvaleGenerator::GenerateHTMLHelp() { unavailable("Writing the HTML help"); }
+void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str&, const MethodDesc&) {
+  unavailable("Writing the HTML help page of a method");
+}
