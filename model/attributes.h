@@ -63,6 +63,7 @@ public:
   void setDefRef(const Str& window, const Str& cls, const Str& project);
 
   void addProperty(const Str& word) { properties_[word] = 1; }
+  void removeProperty(const Str& word) { properties_.erase(word); }
   bool IsProperty(const char* word) const;
   bool IsNotNull() const;  // any of NOT, PK, SK, GK
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <list>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "expand/access_list.h"
@@ -13,6 +14,7 @@
 #include "rt/str.h"
 #include "windows/windows_map.h"
 
+class Attributes;
 class ClassDesc;
 class ObjectDesc;
 
@@ -33,8 +35,9 @@ public:
   std::list<ClassDesc*> findChildClasses(const Str& id) const;
   std::uint32_t getHashCode() const;
 
-  // Model expansion, run at the start of every generation step.
-  void unwrapAll(bool checkOnly);
+  // Model expansion, run at the start of every generation step; true leaves
+  // the audit columns out of the tables.
+  void unwrapAll(bool noAudit);
 
   // Database, XML, WSDL and documentation steps.
   int generateSQL(bool checkOnly);
@@ -78,6 +81,10 @@ public:
   TablesMap arcTables;
   MethodsMap methods;
   WindowsMap windows;
+  // What an expansion changed in the class model, so that a later expansion
+  // of the same run neither redoes it nor mistakes it for declared model.
+  std::set<const Attributes*> auditColumns;        // UserArc and DateArc added by the expansion
+  std::set<const Attributes*> retypedViewColumns;  // SQL-view columns already retyped
   Str name;      // file name without directory, cut before its first "."
   Str dir;       // directory of the file; "." when it has none
   int relation;  // 0 brought in by include, 1 by parent

@@ -109,6 +109,7 @@ DialogWindow::~DialogWindow() = default;
 ViewWindow::ViewWindow(const char* id, const char* header, ClassDesc& cls)
     : CommonWindow(id, header),
       lpCursor_(leftParams_.end()),
+      rewritten_(false),
       selectionType_(0),
       isDropDown_(false),
       class_(&cls),
@@ -124,6 +125,9 @@ ViewWindow::ViewWindow(const ViewWindow& other)
       lpCursor_(samePosition(leftParams_, other.leftParams_, other.lpCursor_)),
       atoms_(other.atoms_),
       signs_(other.signs_),
+      declaredAtoms_(other.declaredAtoms_),
+      declaredSigns_(other.declaredSigns_),
+      rewritten_(other.rewritten_),
       selectionType_(other.selectionType_),
       emptyMessage_(other.emptyMessage_),
       rowName_(other.rowName_),
@@ -183,6 +187,16 @@ bool ViewWindow::IsExcluded(const Str& name) const {
   for (const Str& excluded : excluded_)
     if (excluded == name) return true;
   return false;
+}
+
+void ViewWindow::setRewrittenConditions(AtomList atoms, std::list<Str> signs) {
+  if (!rewritten_) {
+    declaredAtoms_ = std::move(atoms_);
+    declaredSigns_ = std::move(signs_);
+    rewritten_ = true;
+  }
+  atoms_ = std::move(atoms);
+  signs_ = std::move(signs);
 }
 
 void ViewWindow::addLeftParam(const Str& name, const Str& value) { leftParams_.emplace_back(name, value); }

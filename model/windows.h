@@ -138,6 +138,12 @@ public:
   void addSign(const Str& sign) { signs_.push_back(sign); }
   std::list<Str>& getSigns() { return signs_; }
   const std::list<Str>& getSigns() const { return signs_; }
+  // The conditions as the description declared them. The expansion replaces
+  // the atoms and signs by their column-by-column form; the declared ones are
+  // kept aside then, so that every later expansion starts from them again.
+  const AtomList& declaredAtoms() const { return rewritten_ ? declaredAtoms_ : atoms_; }
+  const std::list<Str>& declaredSigns() const { return rewritten_ ? declaredSigns_ : signs_; }
+  void setRewrittenConditions(AtomList atoms, std::list<Str> signs);
 
   void setSelectionType(int type) { selectionType_ = type; }
   bool isManualSelection() const { return selectionType_ == 1; }
@@ -155,6 +161,9 @@ private:
   std::list<std::pair<Str, Str>>::iterator lpCursor_;
   AtomList atoms_;             // selection conditions
   std::list<Str> signs_;       // operators joining the conditions
+  AtomList declaredAtoms_;     // the conditions as declared, once rewritten
+  std::list<Str> declaredSigns_;
+  bool rewritten_;             // atoms_ and signs_ hold the rewritten conditions
   int selectionType_;          // 1: manual selection
   Str emptyMessage_;           // shown for an empty list
   Str rowName_;

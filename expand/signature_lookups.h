@@ -1,0 +1,37 @@
+#pragma once
+// Lookups shared by the phases that derive method and view signatures: the
+// project a locator names, a class or a table column of a project, and the
+// position that begins every positioned expansion error.
+#include "expand/tables_map.h"
+#include "model/class_desc.h"
+#include "model/process_state.h"
+#include "model/project.h"
+#include "model/types_house.h"
+#include "rt/str.h"
+
+// The project registered under `name`; `fallback` when the name is empty or
+// no project of that name is registered.
+inline Project& projectOr(const Str& name, Project& fallback) {
+  Project* found = name.IsEmpty() ? nullptr : projectMap.find(name);
+  return found ? *found : fallback;
+}
+
+// The class `id` of `project`; null when it has none.
+inline ClassDesc* classIn(Project& project, const Str& id) {
+  auto it = project.classes.find(id);
+  return it == project.classes.end() ? nullptr : it->second;
+}
+
+// The column `column` of the table `table` of `project`; null when the table
+// or the column is missing. The pointer stays valid until the tables are
+// rebuilt by the next expansion.
+inline const Attributes* tableColumn(Project& project, const Str& table, const Str& column) {
+  AttribList* columns = project.tables.getAttribList(table);
+  return columns ? columns->findAttrib(column) : nullptr;
+}
+
+// Whether `type` is a type of the registry rather than a class.
+inline bool isBaseType(const Str& type) { return TypesPool.TypesList().count(type) != 0; }
+
+// The source position of an expansion error raised at `line`.
+inline Str unwrapperAt(int line) { return Str("unwrapper:") << line; }

@@ -1,0 +1,229 @@
+// What the views of a class make of the method map and of themselves: a
+// method that fills a view (its standard input) and returns nothing becomes a
+// list method with one hidden result per view column; and every view's
+// selection condition is rewritten column by column, so that a comparison of
+// a multi-column reference becomes one comparison per key column.
+#include <list>
+
+#include "expand/signature_lookups.h"
+#include "expand/signature_phases.h"
+#include "model/methods_map.h"
+#include "model/windows.h"
+
+namespace {
+
+// The first view of `cls`, in view order, that names `method` among the calls
+// that fill it.
+ViewWindow* viewFilledBy(ClassDesc& cls, const Str& method) {
+  for (ViewWindow* view = cls.GetFirstView(); view; view = cls.GetNextView()) {
+    view->SIReset();
+    while (view->SINext())
+      if (view->SICStandardInput() == method) return view;
+  }
+  return nullptr;
+}
+
+// The table column a view column shows: a column of the class (through its
+// parents), a column reached through a reference attribute of the class, or a
+// column of another class's table.
+Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, const AttrLocator& L) {
+  Project& home = projectOr(L.PName, project);
+  if (L.SName.IsEmpty()) {
+    AttribList generic = home.tables.getGenericList(owner.Id());
+    const Attributes* column = generic.findAttrib(L.FName);
+    if (!column) throw unwrapperAt(451) + tr(" In window ") + view.Id() + tr(" invalid attribute ") + L.FName;
+    return *column;
+  }
+  const Str notFound = tr(" Attribute ") + L.SName + "." + L.FName + tr(" is not found");
+  ClassDesc* inHome = classIn(home, owner.Id());
+  AttribList attributes = inHome ? inHome->getFullAttribList() : AttribList();
+  if (const Attributes* a = attributes.findAttrib(L.SName); a && home.tables.haveTable(a->Type())) {
+    const Attributes* column = tableColumn(home, a->Type(), L.FName);
+    if (!column) throw unwrapperAt(466) + notFound;
+    return *column;
+  }
+  if (!home.tables.haveTable(L.SName))
+    throw unwrapperAt(476) + tr(" Class ") + L.SName + tr(" is not found");
+  const Attributes* column = tableColumn(home, L.SName, L.FName);
+  if (!column) throw unwrapperAt(478) + notFound;
+  return *column;
+}
+
+// The columns a condition's side resolves to, each a copy.
+AttribList single(const Attributes* column) {
+  AttribList list;
+  if (column) list.pushAttrib(*column);
+  return list;
+}
+
+// The column `id` of a list, else the columns the reference attribute `id`
+// produced there.
+AttribList columnOrReferences(const AttribList& list, const Str& id) {
+  AttribList copy = list;
+  if (const Attributes* column = copy.findAttrib(id)) return single(column);
+  return list.findRefAttribs(id, Str(""));
+}
+
+bool isVirtualAttribute(ClassDesc* cls, const Str& id) {
+  const Attributes* a = cls ? cls->GetAttribute(id) : nullptr;
+  return a && a->IsVirtual();
+}
+
+// Rewrites the conditions of one view of class K.
+class SelectRewriter {
+public:
+  SelectRewriter(Project& project, ClassDesc& K, ViewWindow& view) : project_(project), K_(K), view_(view) {}
+
+  void rewrite() {
+    // Copies: the view's own lists are replaced at the end.
+    const AtomList declared = view_.declaredAtoms();
+    const std::list<Str> signs = view_.declaredSigns();
+    auto sign = signs.begin();
+    for (const Atom& atom : declared) {
+      int copies = rewriteAtom(atom);
+      // The copies of one comparison stay one conjunction; the sign that
+      // joined the comparison to the next one follows them.
+      for (int i = 1; i < copies; ++i) signs_.push_back("&&");
+      if (sign != signs.end()) signs_.push_back(*sign++);
+    }
+    view_.setRewrittenConditions(atoms_, signs_);
+  }
+
+private:
+  // Appends the rewritten copies of `declared` and answers how many.
+  int rewriteAtom(Atom atom) {
+    const Str F1 = atom.getFirstAttr().column().FName, S1 = atom.getFirstAttr().column().SName;
+    const Str F2 = atom.getSecondAttr().column().FName, S2 = atom.getSecondAttr().column().SName;
+    Project& p1 = projectOr(atom.getFirstAttr().column().PName, project_);
+    Project& p2 = projectOr(atom.getSecondAttr().column().PName, project_);
+
+    // A family type value: "is" + a class id of the family of S2 (or K).
+    if (ClassDesc* family = classIn(p2, S2.IsEmpty() ? K_.Id() : S2)) {
+      int code = TypesPool.getEnumValueIfAny("TYPE_" + family->Top()->Id(), F2);
+      if (code >= 0) atom.makeEnum(code);
+    }
+
+    AttribList left = leftColumns(p1, F1, S1);
+    if (!atom.isAttrib()) {
+      if (left.size() != 1)
+        throw unwrapperAt(655) + tr(" In window select statement ") + view_.Id() +
+            tr(" number of fields is not equal to 1.");
+      atom.getFirstAttr().setColName(left.begin()->Id());
+      atoms_.push_back(atom);
+      return 1;
+    }
+    // A condition whose left side names nothing would vanish from the select
+    // and shift every later condition onto the wrong sign.
+    if (left.isEmpty())
+      throw unwrapperAt(636) + tr(" In window select statement ") + view_.Id() +
+          tr(" unable to resolve attribute ") + (S1.IsEmpty() ? F1 : S1 + "." + F1);
+
+    bool isVirtual = false, throughReference = false;
+    AttribList right = rightColumns(p2, F2, S2, isVirtual, throughReference);
+    if (left.size() != right.size())
+      throw unwrapperAt(635) + tr(" In window select statement ") + view_.Id() +
+          tr(" number of columns do not match.") + left.size() + "!=" + right.size() + "\n";
+    auto r = right.begin();
+    for (const Attributes& l : left) {
+      Atom copy = atom;
+      if (isVirtual) copy.setVirtual();
+      copy.getFirstAttr().setColName(l.Id());
+      copy.getFirstAttr().setColType(l.CurClass());
+      bool byKey = !r->RefAttr().IsEmpty() && !throughReference;
+      copy.getSecondAttr().setColName(byKey ? r->RefAttr() : r->Id());
+      atoms_.push_back(copy);
+      ++r;
+    }
+    return left.size();
+  }
+
+  // The columns the left side (F1, S1) names in project 1, the first way that
+  // finds any.
+  AttribList leftColumns(Project& p1, const Str& F1, const Str& S1) {
+    ClassDesc* D = classIn(p1, S1.IsEmpty() ? F1 : S1);
+    if (!D) D = &K_;
+    AttribList* table = p1.tables.getAttribList(D->Id());
+    AttribList generic = p1.tables.getGenericList(D->Id());
+    const Str joined = S1 + F1;
+    AttribList found = single(table ? table->findAttrib(joined) : nullptr);
+    if (found.isEmpty()) found = single(generic.findAttrib(joined));
+    if (found.isEmpty()) found = single(generic.findAttrib(F1));
+    if (found.isEmpty() && table) found = table->findRefAttribs(F1, Str(""));
+    if (!found.isEmpty()) return found;
+    // Through the attribute S1 of D, or among D's attributes.
+    AttribList attributes = D->getFullAttribList();
+    const Attributes* through = S1.IsEmpty() ? nullptr : attributes.findAttrib(S1);
+    AttribList X = through ? p1.tables.getGenericList(through->Type()) : attributes;
+    found = X.findRefAttribs(F1, Str(""));
+    if (found.isEmpty()) found = single(X.findAttrib(F1));
+    if (found.isEmpty()) found = p1.tables.getPK(F1);
+    return found;
+  }
+
+  // The columns the right side (F2, S2) names, by the kind of its locator.
+  AttribList rightColumns(Project& p2, const Str& F2, const Str& S2, bool& isVirtual, bool& throughReference) {
+    AttribList generic = project_.tables.getGenericList(K_.Id());
+    if (S2.IsEmpty()) {
+      if (classIn(p2, F2)) return p2.tables.getPK(F2);
+      isVirtual = isVirtualAttribute(&K_, F2);
+      return columnOrReferences(generic, F2);
+    }
+    if (ClassDesc* source = classIn(p2, S2)) {
+      isVirtual = isVirtualAttribute(source, F2);
+      return columnOrReferences(p2.tables.getGenericList(S2), F2);
+    }
+    // S2 is a reference attribute of K: the column it produced for F2, else
+    // the column F2 of the class it refers to.
+    throughReference = true;
+    AttribList refs = generic.findRefAttribs(S2, Str(""));
+    if (const Attributes* column = refs.findAttribByRef(F2)) return single(column);
+    const Attributes* a = K_.GetAttribute(S2);
+    if (!a)
+      throw unwrapperAt(603) + " In window " + view_.Id() + " unable to resolve attribute " + S2 + " in Class " +
+          K_.Id();
+    Project& home = projectOr(a->Project(), project_);
+    isVirtual = isVirtualAttribute(classIn(home, a->Type()), F2);
+    return columnOrReferences(home.tables.getGenericList(a->Type()), F2);
+  }
+
+  Project& project_;
+  ClassDesc& K_;
+  ViewWindow& view_;
+  AtomList atoms_;
+  std::list<Str> signs_;
+};
+
+}  // namespace
+
+void addStandardInputs(Project& project) {
+  MethodsMap& map = project.methods;
+  map.reset();
+  while (map.next()) {
+    MethodDesc& desc = map.Body();
+    // A method registered by a generator has no class and so no views.
+    if (!desc.output.isEmpty() || !desc.owner) continue;
+    ViewWindow* view = viewFilledBy(*desc.owner, desc.name);
+    if (!view) continue;
+    desc.resultType = "ListResult";
+    map.addInArg("SortNo", "Integer", "", "", "", 0, 0, "");
+    const AttrLocator* first = view->GetFirstOutputArg();
+    for (AttrLocator* L = view->GetFirstColumn(); L; L = view->GetNextColumn()) {
+      Attributes column = listColumn(project, *desc.owner, *view, *L);
+      map.addOutArg(L->FName, column.Type(), column.Comment(), column.Group(), column.Hint(), -1, column.Name(),
+                    first && *first == *L, "", "");
+    }
+  }
+}
+
+void rewriteViewSelects(Project& project) {
+  // The names first: resolving the conditions reads the tables.
+  std::list<Str> tables;
+  project.tables.reset();
+  while (project.tables.next()) tables.push_back(project.tables.getTable());
+  for (const Str& name : tables) {
+    ClassDesc* K = classIn(project, name);
+    if (!K) continue;
+    for (ViewWindow* view = K->GetFirstView(); view; view = K->GetNextView())
+      SelectRewriter(project, *K, *view).rewrite();
+  }
+}
