@@ -13,6 +13,7 @@
 #include "servergen/table_desc.h"
 
 class ClassDesc;
+class Project;
 class ViewWindow;
 
 class InterfaceMethodsGenerator {
@@ -43,6 +44,9 @@ public:
   void GenerateConsts();
 
 private:
+  // The server class header, from the method map as Generate leaves it.
+  void printHeader(Project& project);
+
   std::ostream& header_;
   std::ostream& source_;
   Str project_;
