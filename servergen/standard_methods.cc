@@ -48,13 +48,21 @@ private:
                       int flags, const AttribList& in, const AttribList& out) {
     methods.updateMethodList(t.T, t.T + standardName, resultType, tr(comment), flags, in, out, AttribList());
   }
-  // The record-existence checks on the key; the present form carries its own
-  // line end.
-  Str recordPresentCheck(const TableLists& t);
-  Str recordAbsentCheck(const TableLists& t);
+  // The check that a record with the key is present (or absent), with its
+  // line end: Add refuses a present record, the others an absent one.
+  Str recordCheck(const TableLists& t, bool present);
+  // The absent-record check of the methods that need the record; a singular
+  // class has its one record always.
+  void absentRecordCheck(const TableLists& t) {
+    if (!t.cls->IsSingular()) c.put("$check$", {{"check", recordCheck(t, false)}});
+  }
   // The head of a method: its result, the server class and the parameters.
   void head(const char* resultType, const TableLists& t, const char* standardName, const AttribList& params);
-  void end() { c.line("}"), c.line(""), c.line(""); }
+  void end() {
+    c.line("}");
+    c.line("");
+    c.line("");
+  }
   // The fields of the record under "i<T>" appended to the result, the
   // discriminator last, with the child-record branches between them.
   void appendRecord(const TableLists& t, const AttribList& keys, const char* arc, const char* win,
@@ -94,30 +102,16 @@ void StandardMethodsWriter::writeClass(const TableLists& t) {
   writeGetHistList(t);
 }
 
-Str StandardMethodsWriter::recordPresentCheck(const TableLists& t) {
-  return LineEmitter::expand(
-      "  if( o$T$.checkID($args$) ) throw Exc(\"$table$\") << Msg(\"$A$\").what() << \"$contains$\"$throw$ << "
-      "\"$end$\";\n",
-      {{"T", t.T},
-       {"args", t.K.printArgs()},
-       {"table", trLiteral("Table ")},
-       {"A", cppLiteralText(t.cls->ClassAlias())},
-       {"contains", trLiteral(" already contains row with id ")},
-       {"throw", t.K.printIntoThrow()},
-       {"end", trLiteral(".  ")}});
-}
-
-Str StandardMethodsWriter::recordAbsentCheck(const TableLists& t) {
-  return LineEmitter::expand(
-      "  if( !(o$T$.checkID($args$)) ) throw Exc(\"$table$\") << Msg(\"$A$\").what() << \"$lacks$\"$throw$ << "
-      "\"$end$\";\n",
-      {{"T", t.T},
-       {"args", t.K.printArgs()},
-       {"table", trLiteral("Table ")},
-       {"A", cppLiteralText(t.cls->ClassAlias())},
-       {"lacks", trLiteral(" doesn't contain row with id ")},
-       {"throw", t.K.printIntoThrow()},
-       {"end", trLiteral(". ")}});
+Str StandardMethodsWriter::recordCheck(const TableLists& t, bool present) {
+  return LineEmitter::expand(present ? "  if( o$T$.checkID($args$) )" : "  if( !(o$T$.checkID($args$)) )",
+                             {{"T", t.T}, {"args", t.K.printArgs()}}) +
+         LineEmitter::expand(" throw Exc(\"$table$\") << Msg(\"$A$\").what() << \"$says$\"$throw$ << \"$end$\";\n",
+                             {{"table", trLiteral("Table ")},
+                              {"A", cppLiteralText(t.cls->ClassAlias())},
+                              {"says", present ? trLiteral(" already contains row with id ")
+                                               : trLiteral(" doesn't contain row with id ")},
+                              {"throw", t.K.printIntoThrow()},
+                              {"end", trLiteral(present ? ".  " : ". ")}});
 }
 
 void StandardMethodsWriter::head(const char* resultType, const TableLists& t, const char* standardName,
@@ -149,7 +143,7 @@ void StandardMethodsWriter::writeAdd(const TableLists& t) {
   head("ErrorMessage", t, "Add", t.ADD);
   for (const Attributes& a : AttribList(t.K).getWithInit())
     c.line("  $C$ $id$=$init$;", {{"C", TypesPool.findType(a.Type(), "C")}, {"id", a.Id()}, {"init", a.DefInit()}});
-  c.put("$check$", {{"check", recordPresentCheck(t)}});
+  c.put("$check$", {{"check", recordCheck(t, true)}});
   generator.printCheckOnNULL(t.ADD);
   generator.printCheckOnExist(t.ADD);
   c.line("  o$T$.addEntry($args$);", {{"T", t.T}, {"args", t.ADD.printArgs()}});
@@ -163,7 +157,7 @@ void StandardMethodsWriter::writeUpdate(const TableLists& t) {
   if (declared(t.T, "Update")) return;
   registerMethod(t, "Update", "ErrorMessage", "Change record properties (generic)", 32, t.UPD, AttribList());
   head("ErrorMessage", t, "Update", t.UPD);
-  if (!t.cls->IsSingular()) c.put("$check$", {{"check", recordAbsentCheck(t)}});
+  absentRecordCheck(t);
   generator.printCheckOnNULL(t.UPD);
   generator.printCheckOnExist(t.UPD);
   if (t.K.size() != t.COLS.size()) c.line("  o$T$.updateEntry($args$);", {{"T", t.T}, {"args", t.UPD.printArgs()}});
@@ -200,7 +194,7 @@ void StandardMethodsWriter::writeGet(const TableLists& t) {
     registerMethod(t, "Get", "ItemResult", "View record (generic)", flags, t.K, t.GEN.removeArcs());
   if (derived) return;
   head("ItemResult", t, "Get", t.K);
-  if (!t.cls->IsSingular()) c.put("$check$", {{"check", recordAbsentCheck(t)}});
+  absentRecordCheck(t);
   c.line("  ItemResult* r=new ItemResult(\"$A$\");", {{"A", cppLiteralText(t.cls->ClassAlias())}});
   if (!t.COLS.removeArcs().isEmpty())
     c.line("  $T$& i$T$=o$T$.getEntry($args$);", {{"T", t.T}, {"args", t.K.printArgs()}});
@@ -213,7 +207,7 @@ void StandardMethodsWriter::writeGetAbstract(const TableLists& t) {
   if (!t.cls->Parent().IsEmpty() || project.tables.getChildrenList(t.T).empty()) return;
   registerMethod(t, "GetAbstract", "ItemResult", "View generic attributes (generic)", 40, t.K, t.COLS.removeArcs());
   head("ItemResult", t, "GetAbstract", t.K);
-  if (!t.cls->IsSingular()) c.put("$check$", {{"check", recordAbsentCheck(t)}});
+  absentRecordCheck(t);
   c.line("  ItemResult* r=new ItemResult(\"$A$\");", {{"A", cppLiteralText(t.cls->ClassAlias())}});
   c.line("  $T$& i$T$=o$T$.getEntry($args$);", {{"T", t.T}, {"args", t.K.printArgs()}});
   c.put("$fields$\n", {{"fields", t.COLS.removeLast().printIRAppend(t.T, "", 0)}});
@@ -240,7 +234,7 @@ void StandardMethodsWriter::writeGetForUpdate(const TableLists& t) {
   if (project.tables.getChildrenList(t.T).empty()) {
     c.line("  return $T$Get($args$);", {{"T", t.T}, {"args", t.K.printArgs()}});
   } else {
-    if (!t.cls->IsSingular()) c.put("$check$", {{"check", recordAbsentCheck(t)}});
+    absentRecordCheck(t);
     c.line("  ItemResult* r=new ItemResult(\"$A$\");", {{"A", cppLiteralText(t.cls->ClassAlias())}});
     c.line("  $T$& i$T$=o$T$.getEntry($args$);", {{"T", t.T}, {"args", t.K.printArgs()}});
     appendRecord(t, t.K, "", "_UpdateWin", "");
@@ -442,7 +436,8 @@ void InterfaceMethodsGenerator::printCheckOnExist(AttribList columns) {
     const Str& R = first.RefClass();
     if (!project || !project->objects.count(R)) continue;
     auto referenced = project->classes.find(R);
-    Str alias = referenced == project->classes.end() || !referenced->second ? Str("") : referenced->second->ClassAlias();
+    Str alias = referenced == project->classes.end() || !referenced->second ? Str("")
+                                                                             : referenced->second->ClassAlias();
     c.line("  if($nulls$ !(o$R$.checkID($args$)) )",
            {{"nulls", first.IsNotNull() ? Str("") : fk.printNotNulls()}, {"R", R}, {"args", fk.printArgs()}});
     c.line("    throw Exc(\"$table$\") << Msg(\"$RA$\").what() << \"$lacks$\"$throw$ << \".\";",

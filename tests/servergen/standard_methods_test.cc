@@ -46,16 +46,15 @@ string headerHead(const string& P, const string& includes, const string& bases) 
 string headerMiddle(const string& P) {
   return "  " + P + "(const char* cnm, const char* onm);\n  ~" + P + "();\n  virtual void ClearAll();\n";
 }
-string executors(const string& P) {
-  string out;
-  for (const char* e : {"__OrvaleExecutor", "__SQLExecutor", "__OrvaleCompiler", "__EnumValues"})
-    out += "  static void* " + string(e) + "(class " + P + " *,DataPacket *,unsigned);\n";
-  return out;
-}
+// A static executor per name.
 string statics(const string& P, const std::initializer_list<const char*>& names) {
   string out;
-  for (const char* name : names) out += "  static void* " + string(name) + "(class " + P + " *,DataPacket *,unsigned);\n";
+  for (const char* name : names)
+    out += "  static void* " + string(name) + "(class " + P + " *,DataPacket *,unsigned);\n";
   return out;
+}
+string executors(const string& P) {
+  return statics(P, {"__OrvaleExecutor", "__SQLExecutor", "__OrvaleCompiler", "__EnumValues"});
 }
 
 class StandardMethods : public FrontEnd {
