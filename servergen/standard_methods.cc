@@ -33,6 +33,7 @@ struct TableLists {
   AttribList ADD;    // what a new record needs, without the discriminator
   AttribList UPD;    // what an update needs, without the discriminator
   AttribList GEN;    // the columns with the inherited ones
+  bool hasChildren;  // some class derives from the table's class
 };
 
 class StandardMethodsWriter {
@@ -170,7 +171,7 @@ void StandardMethodsWriter::writeUpdate(const TableLists& t) {
 void StandardMethodsWriter::appendRecord(const TableLists& t, const AttribList& keys, const char* arc,
                                          const char* win, const Str& tailText) {
   c.put("$fields$\n", {{"fields", t.COLS.removeLast().printIRAppend(t.T, "", 0)}});
-  if (!project.tables.getChildrenList(t.T).empty())
+  if (t.hasChildren)
     c.put("  r->SetWindowID(\"BrevinSW.$P$.$T$$win$\");\n\n", {{"P", P}, {"T", t.T}, {"win", win}});
   AttribList branchKeys(keys);
   c.put("$branches$\n", {{"branches", generator.printChildrenGetting(t.T, branchKeys, arc, win, "  ")}});
@@ -204,7 +205,7 @@ void StandardMethodsWriter::writeGet(const TableLists& t) {
 }
 
 void StandardMethodsWriter::writeGetAbstract(const TableLists& t) {
-  if (!t.cls->Parent().IsEmpty() || project.tables.getChildrenList(t.T).empty()) return;
+  if (!t.cls->Parent().IsEmpty() || !t.hasChildren) return;
   registerMethod(t, "GetAbstract", "ItemResult", "View generic attributes (generic)", 40, t.K, t.COLS.removeArcs());
   head("ItemResult", t, "GetAbstract", t.K);
   absentRecordCheck(t);
@@ -231,7 +232,7 @@ void StandardMethodsWriter::writeGetForUpdate(const TableLists& t) {
   registerMethod(t, "GetForUpdate", "ItemResult", "View record for futher update (generic)", 32, t.K,
                  t.COLS.removeArcs());
   head("ItemResult", t, "GetForUpdate", t.K);
-  if (project.tables.getChildrenList(t.T).empty()) {
+  if (!t.hasChildren) {
     c.line("  return $T$Get($args$);", {{"T", t.T}, {"args", t.K.printArgs()}});
   } else {
     absentRecordCheck(t);
@@ -410,6 +411,7 @@ void InterfaceMethodsGenerator::Generate(bool withPlatformIncludes) {
     t.ADD = tables.getUndef("").removeLast();
     t.UPD = tables.getManualUpdate("").removeLast();
     t.GEN = tables.getGenericList("");
+    t.hasChildren = !childrenOf(*project, t.T).empty();
     writer.writeClass(t);
   }
   std::cout << " done" << std::endl;
@@ -456,8 +458,7 @@ Str InterfaceMethodsGenerator::printChildrenGetting(const Str& cls, AttribList& 
   auto self = project->classes.find(cls);
   ClassDesc* root = self == project->classes.end() || !self->second ? nullptr : self->second->Granny();
   const Str G = root ? root->Id() : cls;
-  for (const auto& [D, derived] : project->classes) {
-    if (!derived || derived->Parent() != cls) continue;
+  for (const Str& D : childrenOf(*project, cls)) {
     out << indent << "if( i" << G << "." << G << "Type==is" << D;
     for (const Str& E : project->tables.getDescendanceList(D)) out << " || i" << G << "." << G << "Type==is" << E;
     out << " ){\n";
@@ -471,4 +472,15 @@ Str InterfaceMethodsGenerator::printChildrenGetting(const Str& cls, AttribList& 
     out << indent << "}";
   }
   return out;
+}
+
+const std::list<Str>& InterfaceMethodsGenerator::childrenOf(Project& project, const Str& cls) {
+  if (!childrenIndexed_) {
+    for (const auto& [id, derived] : project.classes)
+      if (derived && !derived->Parent().IsEmpty()) children_[derived->Parent()].push_back(id);
+    childrenIndexed_ = true;
+  }
+  static const std::list<Str> none;
+  auto found = children_.find(cls);
+  return found == children_.end() ? none : found->second;
 }
