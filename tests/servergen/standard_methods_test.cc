@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "model/adict.h"
 #include "model/class_desc.h"
 #include "servergen/interface_methods_generator.h"
 #include "tests/frontend/front_end_fixture.h"
@@ -85,10 +86,10 @@ protected:
 };
 
 const char* const shop = R"tsk(
-Class Customer "Customer" {
+Class Customer "Customer \"VIP\"" {
   Attributes {
     Integer id, PK "Id";
-    Text name, NOT NULL "Name";
+    Text name, NOT NULL "Full \"Name\"";
   }
   Methods {
     MoveToArc(id);
@@ -130,12 +131,12 @@ Singular Class Setup "Setup" {
 }
 )tsk";
 
-// The bodies of the shop, class by class. Customer's alias holds double
-// quotes, which every literal escapes.
+// The bodies of the shop, class by class. Customer's alias and the name of
+// its column hold double quotes, which every literal escapes.
 const string customerMethods = R"cc(ErrorMessage * shop :: CustomerAdd ( int id , Str name )
 {
   if( oCustomer.checkID(id) ) throw Exc("Table ") << Msg("Customer \"VIP\"").what() << " already contains row with id " << id << ".  ";
-  if(name.IsNull()) throw Exc("Field ") << Str("Name") << " must not be empty. ";
+  if(name.IsNull()) throw Exc("Field ") << Str("Full \"Name\"") << " must not be empty. ";
   oCustomer.addEntry(id, name);
   ErrorMessage* r=new ErrorMessage(Msg("Data have been successfully added. ").what());
   return r;
@@ -145,7 +146,7 @@ const string customerMethods = R"cc(ErrorMessage * shop :: CustomerAdd ( int id 
 ErrorMessage * shop :: CustomerUpdate ( int id , Str name )
 {
   if( !(oCustomer.checkID(id)) ) throw Exc("Table ") << Msg("Customer \"VIP\"").what() << " doesn't contain row with id " << id << ". ";
-  if(name.IsNull()) throw Exc("Field ") << Str("Name") << " must not be empty. ";
+  if(name.IsNull()) throw Exc("Field ") << Str("Full \"Name\"") << " must not be empty. ";
   oCustomer.updateEntry(id, name);
   ErrorMessage* r=new ErrorMessage(Msg("Your changes have been saved").what());
   return r;
@@ -198,7 +199,7 @@ ListResult * shop :: CustomerGetHistList (int id, int SortNo ) {
   r->AddColumn("Id", AC_INT);
   r->AddColumn("User ID", AC_USER);
   r->AddColumn("Registration Time", AC_DATE);
-  r->AddColumn("Name", AC_STR);
+  r->AddColumn("Full \"Name\"", AC_STR);
   r->AddFooter();
   r->CopyCursor(cursor);
   r->Sort(SortNo);
@@ -444,7 +445,6 @@ const string shopMap =
 
 TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
   load(shop, "shop.tsk");
-  main->classes["Customer"]->setClassAlias("Customer \"VIP\"");
 
   EXPECT_EQ(generate(), "ishop.{cc,h} . done\n");
   EXPECT_EQ(source.str(), "#include \"ishop.h\"\n\n\n#include \"impl.cc\"\n\n\n" + customerMethods + invoiceMethods + setupMethods +
@@ -751,4 +751,15 @@ TEST(StandardMethodsHeader, NoClassesWithRelatedProjects) {
                                      "#include \"librpc.h\"\n",
                                      " : public virtual base, public virtual core") +
                               headerMiddle("shop") + executors("shop") + "};\n\n#endif\n");
+}
+
+// Comments are stored translated; translated texts inside literals are
+// escaped.
+TEST_F(StandardMethods, TranslatedTexts) {
+  write("locale.dct", "\"Ge\\\"schichte\" \"History\" \"\"\n\"Neu\" \"Add new record (generic)\" \"\"\n");
+  dict = new ADict("locale.dct", ADict::english, ADict::russian);
+  load("Class A \"A\" {\n  Attributes {\n    Integer id, PK;\n  }\n}\n", "p.tsk");
+  generate();
+  EXPECT_NE(source.str().find("  ItemResult* r=new ItemResult(\"A (Ge\\\"schichte)\");\n"), string::npos);
+  EXPECT_EQ(main->methods.findByName("A :: AAdd")->comment, "Neu");
 }
