@@ -292,15 +292,14 @@ void StandardMethodsWriter::writeMoveToArc(const TableLists& t) {
 // (or is marked virtual itself): such a view cannot be filtered by a key.
 bool StandardMethodsWriter::hasVirtualAtom(const TableLists& t, ViewWindow& view) {
   TablesMap& tables = project.tables;
+  AttribList full = tables.getFullList(t.T);
   for (const Atom& atom : view.getAtoms()) {
     if (!atom.isAttrib()) continue;
     const AttrLocator& second = atom.getSecondAttr().column();
     const Str& F = second.FName;
     const Str& S = second.SName;
-    AttribList full = tables.getFullList(t.T);
     Attributes* column = full.findAttrib(F);
-    AttribList* virt = tables.getVirtList(t.T);
-    if (!column) column = virt->findAttrib(S + F);
+    if (!column) column = tables.getVirtList(t.T)->findAttrib(S + F);
     if (!column)
       if (Attributes* attr = t.cls->GetAttribute(S))
         if (AttribList* table = tables.getAttribList(attr->Type())) column = table->findAttrib(F);
