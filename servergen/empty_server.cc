@@ -14,17 +14,12 @@
 #include "model/types_house.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
-#include "servergen/served_methods.h"
 #include "rt/output_file.h"
+#include "servergen/generated_project.h"
 #include "servergen/interface_methods_generator.h"
+#include "servergen/served_methods.h"
 
 namespace {
-
-Project& projectNamed(const Str& name) {
-  Project* project = projectMap.find(name);
-  if (!project) throw Str("The project ") + name + " is not loaded.";
-  return *project;
-}
 
 bool oneOf(const Str& name, std::initializer_list<const char*> names) {
   for (const char* n : names)
@@ -52,7 +47,7 @@ Str baseProject(const Str& self) {
 }  // namespace
 
 void InterfaceMethodsGenerator::GenerateEmpty() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   const Str& P = project_;
   std::cout << "i" << P << ".{cc,h} " << std::flush;
 
@@ -131,7 +126,7 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
 }
 
 void InterfaceMethodsGenerator::GenerateBung() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   const Str& P = project_;
   OutputFile file(".src/bung.cc");
   LineEmitter out(file.stream());

@@ -13,6 +13,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/generated_project.h"
 #include "servergen/served_methods.h"
 
 namespace {
@@ -441,9 +442,7 @@ void ContainerWriter::readFirstKey(const Attributes& key) {
 }  // namespace
 
 void ShellGenerator::Generate(int emptyMode, bool) {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("The project ") + project_ + " is not registered, so its container cannot be written.";
-  ContainerWriter writer(*this, *project, header_, source_, emptyMode != 1);
+  ContainerWriter writer(*this, generatedProject(project_), header_, source_, emptyMode != 1);
   writer.writeHeader();
   writer.writeSource();
 }
