@@ -25,17 +25,6 @@ Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, con
   unavailable("Writing the child-record branches");
 }
 
-// List methods.
-std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
-  unavailable("Writing the list methods");
-}
-AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
-  unavailable("Finding the key column of a list");
-}
-void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
-  unavailable("Writing the archive list methods");
-}
-
 // Empty server, placeholder bodies and constants.
 void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
 void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
