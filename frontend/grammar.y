@@ -1,8 +1,8 @@
 /* The grammar of the description language. Its actions build the model as
    the text is read: there is no syntax tree. This file holds the top level
    (items and the end of the main file), the four file directives, the type
-   declarations and the class declarations with their attributes, methods,
-   windows and views; the Groups section joins the alternatives of `item`. */
+   declarations, the class declarations with their attributes, methods,
+   windows and views, and the Groups sections of access groups and rights. */
 
 %code requires {
 #include "rt/str.h"
@@ -12,6 +12,7 @@
 #include "frontend/attribute_decls.h"
 #include "frontend/class_decls.h"
 #include "frontend/directives.h"
+#include "frontend/group_decls.h"
 #include "frontend/lexer.h"
 #include "frontend/method_decls.h"
 #include "frontend/type_decls.h"
@@ -149,10 +150,11 @@ items
   ;
 
 /* Items come in any order and in any file; each belongs to the project being
-   read at that moment. Groups sections are a further alternative here. */
+   read at that moment. */
 item
   : typeDecl
   | classDecl
+  | groupsBlock
   | directive
   ;
 
@@ -812,6 +814,164 @@ labels
   : %empty                  { $$ = readLabels(nullptr, nullptr); }
   | STRING                  { $$ = readLabels($1, nullptr); }
   | STRING ',' STRING       { $$ = readLabels($1, $3); }
+  ;
+
+/* ---- Groups ------------------------------------------------------------- */
+
+/* The groups first, then the rights class by class. Each check runs as soon
+   as the words it needs are read, so an unknown name stops the parse there. */
+groupsBlock
+  : "Groups" '{' groupDecls classEntries '}'
+  ;
+
+groupDecls
+  : groupDecl
+  | groupDecls groupDecl
+  ;
+
+groupDecl
+  : IDENT NUMBER ';'        { declareGroup($1, $2); }
+  ;
+
+classEntries
+  : classEntry
+  | classEntries classEntry
+  ;
+
+classEntry
+  : classEntryHead entryMode rights
+      { makeReferencible(); }
+    notReferencible classEntryEnd
+  ;
+
+classEntryHead
+  : IDENT "access"
+      { if (int result = beginClassEntry($1)) END_PARSE_WITH(result); }
+  ;
+
+entryMode
+  : "granted"               { setClassEntryMode(true); }
+  | "denied"                { setClassEntryMode(false); }
+  ;
+
+/* Groups named before any right word get the writable right. */
+rights
+  : leadingGroups rightItems
+  ;
+
+leadingGroups
+  : %empty
+  | leadingGroups IDENT
+      { if (int result = applyRight(GroupRight::Writable, $2)) END_PARSE_WITH(result); }
+  ;
+
+rightItems
+  : %empty
+  | rightItems rightItem
+  ;
+
+rightItem
+  : writableGroups
+  | "writable" "all"        { applyWritableToAll(true); }
+  | "all"                   { applyWritableToAll(false); }
+  | auditGroups
+  | "audit" "all"           { applyRightToAll(GroupRight::Archive); }
+  | readonlyGroups
+  | "readonly" "all"        { applyRightToAll(GroupRight::Readonly); }
+  | addableGroups
+  | "addable" "all"         { applyRightToAll(GroupRight::Addable); }
+  | updatableGroups
+  | "updatable" "all"       { applyRightToAll(GroupRight::Updatable); }
+  | removableGroups
+  | "removable" "all"       { applyRightToAll(GroupRight::Removable); }
+  ;
+
+writableGroups
+  : "writable" IDENT
+      { if (int result = applyRight(GroupRight::Writable, $2)) END_PARSE_WITH(result); }
+  | writableGroups IDENT
+      { if (int result = applyRight(GroupRight::Writable, $2)) END_PARSE_WITH(result); }
+  ;
+
+auditGroups
+  : "audit" IDENT
+      { if (int result = applyRight(GroupRight::Archive, $2)) END_PARSE_WITH(result); }
+  | auditGroups IDENT
+      { if (int result = applyRight(GroupRight::Archive, $2)) END_PARSE_WITH(result); }
+  ;
+
+readonlyGroups
+  : "readonly" IDENT
+      { if (int result = applyRight(GroupRight::Readonly, $2)) END_PARSE_WITH(result); }
+  | readonlyGroups IDENT
+      { if (int result = applyRight(GroupRight::Readonly, $2)) END_PARSE_WITH(result); }
+  ;
+
+addableGroups
+  : "addable" IDENT
+      { if (int result = applyRight(GroupRight::Addable, $2)) END_PARSE_WITH(result); }
+  | addableGroups IDENT
+      { if (int result = applyRight(GroupRight::Addable, $2)) END_PARSE_WITH(result); }
+  ;
+
+updatableGroups
+  : "updatable" IDENT
+      { if (int result = applyRight(GroupRight::Updatable, $2)) END_PARSE_WITH(result); }
+  | updatableGroups IDENT
+      { if (int result = applyRight(GroupRight::Updatable, $2)) END_PARSE_WITH(result); }
+  ;
+
+removableGroups
+  : "removable" IDENT
+      { if (int result = applyRight(GroupRight::Removable, $2)) END_PARSE_WITH(result); }
+  | removableGroups IDENT
+      { if (int result = applyRight(GroupRight::Removable, $2)) END_PARSE_WITH(result); }
+  ;
+
+notReferencible
+  : %empty
+  | unreferencibleGroups
+  ;
+
+unreferencibleGroups
+  : "not_referencible" IDENT
+      { if (int result = makeUnreferencible($2)) END_PARSE_WITH(result); }
+  | unreferencibleGroups IDENT
+      { if (int result = makeUnreferencible($2)) END_PARSE_WITH(result); }
+  ;
+
+classEntryEnd
+  : ';'
+  | '{' methodEntries '}'
+  ;
+
+methodEntries
+  : methodEntry
+  | methodEntries methodEntry
+  ;
+
+/* `granted` grants the method to the groups; `denied` hard-denies it, which
+   no other right can undo. */
+methodEntry
+  : methodEntryHead methodGroups ';'
+  | IDENT "granted" "all" ';'
+      { if (int result = applyMethodToAll($1, true)) END_PARSE_WITH(result); }
+  | IDENT "denied" "all" ';'
+      { if (int result = applyMethodToAll($1, false)) END_PARSE_WITH(result); }
+  ;
+
+methodEntryHead
+  : IDENT "granted"
+      { if (int result = beginMethodEntry($1, true)) END_PARSE_WITH(result); }
+  | IDENT "denied"
+      { if (int result = beginMethodEntry($1, false)) END_PARSE_WITH(result); }
+  ;
+
+methodGroups
+  : IDENT
+      { if (int result = applyMethodGroup($1)) END_PARSE_WITH(result); }
+  | methodGroups IDENT
+      { if (int result = applyMethodGroup($2)) END_PARSE_WITH(result); }
   ;
 
 %%

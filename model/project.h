@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "expand/access_list.h"
+#include "expand/access_model.h"
 #include "expand/tables_map.h"
 #include "model/methods_map.h"
 #include "rt/str.h"
@@ -62,7 +62,12 @@ public:
   void generateAutomakeFile();
   void generateQPX_DBWrapper();
   void generateRPCWrapper();
+  // Writes the access-control file <name>.sdb from the merged access models
+  // of this project and the projects it brings in by `parent`; checkOnly
+  // merges and writes nothing.
   void printAMT(bool checkOnly);
+  // Adds this project's rights to `matrix` under the object `objName`.
+  void fillAccessGroups(const Str& objName, AccessMatrix& matrix);
 
   static std::map<Str, int> options;  // the option map used by complete()
 

@@ -25,10 +25,6 @@ Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, con
   unavailable("Writing the child-record branches");
 }
 
-// Empty server, placeholder bodies and constants.
-void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
-void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
-void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the constants (.src/auto_consts.h)"); }
 
 // Enumeration constants and domain classes.
 void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }

@@ -214,7 +214,7 @@ TEST_F(Projects, CompletionRunsCheckOnlySteps) {
 }
 
 TEST_F(Projects, FailedCompletionEndsTheRunWithStatusOne) {
-  Project* project = makeMain(file("main.tsk"), {{"amt", 1}});
+  Project* project = makeMain(file("main.tsk"), {{"server", 1}});
   file("inc.tsk");
   Project* nested = addNested(project, "inc.tsk", project->dir);
   EXPECT_EXIT(nested->complete(), testing::ExitedWithCode(1), "");
