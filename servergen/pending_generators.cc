@@ -17,15 +17,6 @@ namespace {
 
 }  // namespace
 
-// Standard server methods.
-void InterfaceMethodsGenerator::Generate(bool) { unavailable("Writing the standard server methods"); }
-void InterfaceMethodsGenerator::printCheckOnNULL(AttribList) { unavailable("Writing the empty-field checks"); }
-void InterfaceMethodsGenerator::printCheckOnExist(AttribList) { unavailable("Writing the reference checks"); }
-Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, const Str&, const Str&, const Str&) {
-  unavailable("Writing the child-record branches");
-}
-
-
 // Enumeration constants and domain classes.
 void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }
 void SchemeGenerator::Generate(TablesMap&, const Str&, const Str&) { unavailable("Writing the domain classes"); }
