@@ -6,8 +6,6 @@
 #include "servergen/body_generator.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/main_generator.h"
-#include "servergen/object_methods_generator.h"
-#include "servergen/scheme_generator.h"
 #include "servergen/script_generator.h"
 #include "servergen/shell_generator.h"
 
@@ -16,23 +14,6 @@ namespace {
 [[noreturn]] void unavailable(const char* what) { throw Str(what) << " is not available yet."; }
 
 }  // namespace
-
-// Enumeration constants and domain classes.
-void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }
-void SchemeGenerator::Generate(TablesMap&, const Str&, const Str&) { unavailable("Writing the domain classes"); }
-void SchemeGenerator::GenerateQPX(TablesMap&) { unavailable("Writing the QPX database scheme"); }
-void SchemeGenerator::printDefInit(AttribList&, std::ostream&) { unavailable("Writing the default constructors"); }
-void SchemeGenerator::printParameterInit(AttribList&, std::ostream&) {
-  unavailable("Writing the parameter constructors");
-}
-void SchemeGenerator::printCopyConstructor(AttribList&, std::ostream&) {
-  unavailable("Writing the copy constructors");
-}
-void SchemeGenerator::printAssignment(AttribList&, std::ostream&) { unavailable("Writing the assignments"); }
-
-// Object layer and database connector.
-void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
-void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
 
 // Server container.
 void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
