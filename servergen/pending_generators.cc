@@ -12,17 +12,6 @@ namespace {
 
 }  // namespace
 
-// List methods.
-std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
-  unavailable("Writing the list methods");
-}
-AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
-  unavailable("Finding the key column of a list");
-}
-void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
-  unavailable("Writing the archive list methods");
-}
-
 // Script declarations and HTML help.
 void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
 void OrvaleGenerator::GenerateHTMLHelp() { unavailable("Writing the HTML help"); }
