@@ -3,47 +3,14 @@
 // leaving a half-written server behind as a success. A member moves out of
 // this file into its generator's own source when it is written.
 #include "model/attrib_list.h"
-#include "servergen/body_generator.h"
 #include "servergen/interface_methods_generator.h"
-#include "servergen/main_generator.h"
 #include "servergen/script_generator.h"
-#include "servergen/shell_generator.h"
 
 namespace {
 
 [[noreturn]] void unavailable(const char* what) { throw Str(what) << " is not available yet."; }
 
 }  // namespace
-
-// Standard server methods.
-void InterfaceMethodsGenerator::Generate(bool) { unavailable("Writing the standard server methods"); }
-void InterfaceMethodsGenerator::printCheckOnNULL(AttribList) { unavailable("Writing the empty-field checks"); }
-void InterfaceMethodsGenerator::printCheckOnExist(AttribList) { unavailable("Writing the reference checks"); }
-Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, const Str&, const Str&, const Str&) {
-  unavailable("Writing the child-record branches");
-}
-
-// List methods.
-std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
-  unavailable("Writing the list methods");
-}
-AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
-  unavailable("Finding the key column of a list");
-}
-void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
-  unavailable("Writing the archive list methods");
-}
-
-// Server container.
-void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }
-Str ShellGenerator::printValidation(const Str&, const Str&, bool) { unavailable("Writing the argument checks"); }
-bool ShellGenerator::NeedConvert(const Str&) { unavailable("Choosing the argument conversions"); }
-Str ShellGenerator::Convert(const Str&, const Str&) { unavailable("Writing the argument conversions"); }
-
-// Server main program and method bodies.
-void MainGenerator::Generate(bool) { unavailable("Writing the server main program"); }
-void BodyGenerator::Generate(bool) { unavailable("Writing the server body skeleton"); }
-void BodyGenerator::printInclude(ClassDesc*) { unavailable("Writing the object-layer includes"); }
 
 // Script declarations and HTML help.
 void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
