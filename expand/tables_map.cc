@@ -163,11 +163,16 @@ AttribList TablesMap::getManualUpdate(const Str& name) {
 }
 
 std::list<Str> TablesMap::getChildrenList(const Str& name) const {
-  std::list<Str> children;
-  if (!project_) return children;
-  for (const auto& [id, cls] : project_->classes)
-    if (cls && cls->Parent() == name) children.push_back(id);
-  return children;
+  if (!project_) return {};
+  if (childrenProject_ != project_ || childrenOf_ != project_->classes.size()) {
+    children_.clear();
+    for (const auto& [id, cls] : project_->classes)
+      if (cls) children_[cls->Parent()].push_back(id);
+    childrenOf_ = project_->classes.size();
+    childrenProject_ = project_;
+  }
+  auto it = children_.find(name);
+  return it == children_.end() ? std::list<Str>() : it->second;
 }
 
 std::list<Str> TablesMap::getDescendanceList(const Str& name) const {

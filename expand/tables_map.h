@@ -79,4 +79,11 @@ private:
   Tables tables_;
   Tables fullLists_;
   Tables::iterator cursor_;
+  // Parent id -> ids of its direct subclasses, in id order, so that the
+  // hierarchy queries do not walk the whole class map for every class.
+  // Classes are only ever added and never change their parent, so the index
+  // is rebuilt when the class map has grown (its size is in childrenOf_).
+  mutable std::map<Str, std::list<Str>> children_;
+  mutable std::size_t childrenOf_ = 0;
+  mutable Project* childrenProject_ = nullptr;
 };
