@@ -115,6 +115,12 @@ void MethodsMap::reset() { cursor = entries.end(); }
 
 bool MethodsMap::next() { return cursorNext(entries, cursor); }
 
+bool MethodsMap::seekClass(const Str& cls) {
+  cursor = entries.lower_bound(Key(cls, Str("")));
+  if (cursor != entries.end() && cursor->first.first != cls) cursor = entries.end();
+  return cursor != entries.end();
+}
+
 Str MethodsMap::Name() const { return cursor == entries.end() ? Str() : cursor->first.second; }
 
 MethodsMap::Key MethodsMap::IdPair() const { return cursor == entries.end() ? Key() : cursor->first; }

@@ -8,7 +8,6 @@
 #include "servergen/main_generator.h"
 #include "servergen/object_methods_generator.h"
 #include "servergen/scheme_generator.h"
-#include "servergen/script_generator.h"
 #include "servergen/shell_generator.h"
 
 namespace {
@@ -68,10 +67,3 @@ Str ShellGenerator::Convert(const Str&, const Str&) { unavailable("Writing the a
 void MainGenerator::Generate(bool) { unavailable("Writing the server main program"); }
 void BodyGenerator::Generate(bool) { unavailable("Writing the server body skeleton"); }
 void BodyGenerator::printInclude(ClassDesc*) { unavailable("Writing the object-layer includes"); }
-
-// Script declarations and HTML help.
-void OrvaleGenerator::Generate() { unavailable("Writing the script declarations"); }
-void OrvaleGenerator::GenerateHTMLHelp() { unavailable("Writing the HTML help"); }
-void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str&, const MethodDesc&) {
-  unavailable("Writing the HTML help page of a method");
-}
