@@ -17,6 +17,7 @@
 #include "expand/signature_phases.h"
 #include "model/class_desc.h"
 #include "model/process_state.h"
+#include "expand/signature_lookups.h"
 #include "model/project.h"
 #include "model/types_house.h"
 
@@ -27,11 +28,6 @@ const char* const columnProperties[] = {"PK",    "SK",   "AUTO_INCREMENT", "HIDE
                                         "INDEX", "UNIQUE", "FLAG",         "NOT",  "NULL"};
 
 void dot() { std::cout << '.' << std::flush; }
-
-ClassDesc* classIn(Project& project, const Str& id) {
-  auto it = project.classes.find(id);
-  return it == project.classes.end() ? nullptr : it->second;
-}
 
 // The top of the family of `cls`, following Parent through the project's own
 // classes. The walk is bounded so that a looping chain cannot hang it.

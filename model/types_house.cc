@@ -175,11 +175,28 @@ void TypesHouse::printAllTypes(std::ostream& out) const {
 }
 
 void TypesHouse::printEnumsAsConsts(std::ostream& out) const {
+  // One C++ scope receives every constant: a name that two enumerations
+  // share (None, or the isX item of a family enumeration in two projects) is
+  // defined once, and only when both give it the same code.
+  struct Defined {
+    Str type;
+    int code;
+  };
+  std::map<Str, Defined> defined;
   for (const auto& declared : fields) {
     auto list = inits.find(declared.first);
     if (list == inits.end()) continue;
     out << "\n// " << declared.first << "\n";
-    for (const ChkLine* item : *list->second)
+    for (const ChkLine* item : *list->second) {
+      auto [earlier, isNew] = defined.try_emplace(item->value, Defined{declared.first, item->code});
+      if (!isNew) {
+        if (earlier->second.code == item->code) continue;
+        throw Str("The enumeration item ") << item->value << " has the code " << earlier->second.code
+                                           << " in type " << earlier->second.type << " and the code " << item->code
+                                           << " in type " << declared.first
+                                           << ": the constants of both would share one name.";
+      }
       out << "const int " << item->value << " = " << item->code << ";// " << item->comment << "\n";
+    }
   }
 }

@@ -67,7 +67,8 @@ public:
   int getCounter(const Str& name) const;  // 0 when never set
   // Writes the whole registry in the types.uil format.
   void printAllTypes(std::ostream& out) const;
-  // Writes every enumeration as integer constants.
+  // Writes every enumeration as integer constants, each name once; throws
+  // when two enumerations give one item name different codes.
   void printEnumsAsConsts(std::ostream& out) const;
 
 private:

@@ -35,11 +35,6 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
 
-// Empty server, placeholder bodies and constants.
-void InterfaceMethodsGenerator::GenerateEmpty() { unavailable("Writing the empty-server interface"); }
-void InterfaceMethodsGenerator::GenerateBung() { unavailable("Writing the placeholder bodies (.src/bung.cc)"); }
-void InterfaceMethodsGenerator::GenerateConsts() { unavailable("Writing the constants (.src/auto_consts.h)"); }
-
 // Enumeration constants and domain classes.
 void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }
 void SchemeGenerator::Generate(TablesMap&, const Str&, const Str&) { unavailable("Writing the domain classes"); }

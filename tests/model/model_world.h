@@ -59,3 +59,15 @@ private:
   ScratchDir dir;
   std::vector<Project*> projects;
 };
+
+// Adds arguments to the method under the cursor of a method map: an input,
+// or an output that, with `key` 1, also identifies the returned record.
+class MethodArgs {
+public:
+  explicit MethodArgs(MethodsMap& map) : map_(map) {}
+  void in(const char* id, const char* type) { map_.addInArg(id, type, "", "", "", 0, 0, ""); }
+  void out(const char* id, const char* type, int key = 0) { map_.addOutArg(id, type, "", "", "", 0, "", key, "", ""); }
+
+private:
+  MethodsMap& map_;
+};

@@ -44,28 +44,25 @@ TEST(RpcStubs, HeaderAndSourceFromTheMethodMap) {
   ClassDesc* customer = ModelWorld::add(shop, new ClassDesc("Customer", 0, ""));
   ClassDesc* order = ModelWorld::add(shop, new ClassDesc("Order", 0, ""));
   MethodsMap& map = shop->methods;
-  auto in = [&](const char* id, const char* type) { map.addInArg(id, type, "", "", "", 0, 0, ""); };
-  auto out = [&](const char* id, const char* type, int key = 0) {
-    map.addOutArg(id, type, "", "", "", 0, "", key, "", "");
-  };
+  MethodArgs arg(map);
   map.addMethod("Customer", "Add", "ErrorMessage", "", "", 0, customer);
-  in("id", "Int"), in("title", "Name");
+  arg.in("id", "Int"), arg.in("title", "Name");
   // No CustomerGet registered: a record structure, never a prototype or stub.
   map.addMethod("Customer", "Get", "ItemResult", "", "", 0, customer);
   for (auto [id, type] : {std::pair{"A", "Int"}, {"A", "Real"}, {"B", "Money"}, {"A", "Pic"}, {"t", "Text"},
                           {"n", "Name"}, {"d", "Date"}})
-    out(id, type);
+    arg.out(id, type);
   map.addMethod("Customer", "GetForUpdate", "ItemResult", "", "", 0, customer);
   map.addMethod("Customer", "Import", "ErrorMessage", "", "", 0x80, customer);
   map.addMethod("Customer", "MoveToArc", "ErrorMessage", "", "", 0, customer);
   map.addMethod("Customer", "Recalc", "ErrorMessage", "", "", 0x1, customer);
   map.addMethod("Customer", "Update", "ErrorMessage", "", "", 0, customer);
-  in("id", "Int"), out("id", "Int", 1);
+  arg.in("id", "Int"), arg.out("id", "Int", 1);
   map.addMethod("Order", "Get", "ItemResult", "", "", 0, order);  // OrderGet registered: nothing
   map.addMethod("Order", "OrderGet", "ItemResult", "", "", 32, nullptr);
   // No inputs, a key argument: no stray separator.
   map.addMethod("Shop", "Rows", "ListResult", "", "", 32, nullptr);
-  out("code", "Int", 1);
+  arg.out("code", "Int", 1);
 
   shop->generateRPCWrapper();
 
