@@ -7,7 +7,6 @@
 #include "servergen/interface_methods_generator.h"
 #include "servergen/main_generator.h"
 #include "servergen/object_methods_generator.h"
-#include "servergen/scheme_generator.h"
 #include "servergen/shell_generator.h"
 
 namespace {
@@ -34,19 +33,6 @@ AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
 void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
-
-// Enumeration constants and domain classes.
-void SchemeGenerator::GenerateEnums(bool) { unavailable("Writing the enumeration constants"); }
-void SchemeGenerator::Generate(TablesMap&, const Str&, const Str&) { unavailable("Writing the domain classes"); }
-void SchemeGenerator::GenerateQPX(TablesMap&) { unavailable("Writing the QPX database scheme"); }
-void SchemeGenerator::printDefInit(AttribList&, std::ostream&) { unavailable("Writing the default constructors"); }
-void SchemeGenerator::printParameterInit(AttribList&, std::ostream&) {
-  unavailable("Writing the parameter constructors");
-}
-void SchemeGenerator::printCopyConstructor(AttribList&, std::ostream&) {
-  unavailable("Writing the copy constructors");
-}
-void SchemeGenerator::printAssignment(AttribList&, std::ostream&) { unavailable("Writing the assignments"); }
 
 // Object layer and database connector.
 void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }

@@ -2,11 +2,17 @@
 // SchemeGenerator: the enumeration constants of the type registry and the
 // domain classes of a table map (scheme.h/.cc and dbScheme.h/.cc), and the
 // database scheme of the QPX wrapper.
+//
+// The first header and source receive the full column lists, the second pair
+// the lists without the archive columns UserArc and DateArc; what both files
+// of a pair share is written once through a joiner, so it is identical.
 #include <ostream>
 
 #include "rt/str.h"
 
 class AttribList;
+class ClassDesc;
+class Project;
 class TablesMap;
 
 class SchemeGenerator {
@@ -28,6 +34,15 @@ public:
   void printAssignment(AttribList& columns, std::ostream& out);
 
 private:
+  // Remote proxies of the virtual classes without an object.
+  void proxies(TablesMap& tables);
+  void proxy(Project& owner, ClassDesc& cls);
+  // Every selected table's header part, then every source part; `classHead`
+  // opens each class declaration.
+  void domainClasses(TablesMap& tables, const Str& scope, const Str& indent, const char* classHead);
+  void domainHeader(const Str& table, AttribList& columns, const Str& indent, const char* classHead);
+  void domainSource(const Str& table, AttribList& columns, const Str& scope);
+
   Str project_;
   std::ostream& header_;
   std::ostream& source_;

@@ -1,0 +1,15 @@
+class EXPORT_MACRO Tag : public virtual KVDomain {
+public :
+  struct TagDomain {
+    KVGroupAttribute Count;
+    TagDomain();
+  } Domain;
+  Tag();
+  Tag(const Tag&);
+  virtual ~Tag() {}
+  TagDomain* operator->() { return &Domain; }
+  Tag& operator= (const Tag& );
+};
+
+typedef Tag TagKey;
+
