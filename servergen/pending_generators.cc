@@ -6,7 +6,6 @@
 #include "servergen/body_generator.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/main_generator.h"
-#include "servergen/object_methods_generator.h"
 #include "servergen/shell_generator.h"
 
 namespace {
@@ -33,10 +32,6 @@ AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
 void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
   unavailable("Writing the archive list methods");
 }
-
-// Object layer and database connector.
-void ObjectMethodsGenerator::Generate(bool) { unavailable("Writing the object layer"); }
-void ObjectMethodsGenerator::GenerateDBConnector() { unavailable("Writing the database connector"); }
 
 // Server container.
 void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }

@@ -217,5 +217,10 @@ TEST_F(Projects, FailedCompletionEndsTheRunWithStatusOne) {
   Project* project = makeMain(file("main.tsk"), {{"server", 1}});
   file("inc.tsk");
   Project* nested = addNested(project, "inc.tsk", project->dir);
+  // An attribute whose type is neither a type nor a class fails the check.
+  auto cls = std::make_unique<ClassDesc>("A", 0, "");
+  cls->AddAttribute("x", "Missing", "inc", "", "", "");
+  nested->classes["A"] = cls.get();
   EXPECT_EXIT(nested->complete(), testing::ExitedWithCode(1), "");
+  nested->classes.clear();
 }

@@ -13,3 +13,12 @@ public :
 
 typedef Tag TagKey;
 
+class TagCache : public virtual KVDomain,
+  public virtual Tag,
+  public KVCache {
+public:
+  TagCache(KVSession* s);
+  virtual ~TagCache();
+  TagCache& Get() { KVCache::Get(); return *this;}
+};
+

@@ -15,3 +15,8 @@ Tag :: Tag(const Tag& copy) : KVDomain("Tag", " ")
   Domain.Count.Register(&Count,this);
 };
 
+TagCache::TagCache(KVSession* s) : KVDomain("Tag"),
+  Tag(), KVSimpleCache(s) {}
+
+TagCache::~TagCache() {}
+

@@ -1,0 +1,4 @@
+#include "DBConnector.h"
+
+#include "dbScheme.cc"
+#include "bTag.cc"

@@ -1,0 +1,11 @@
+#include "DBConnector.h"
+
+#include "dbScheme.cc"
+#include "bClient.cc"
+#include "bNote.cc"
+#include "bOutlet.cc"
+#include "bParty.cc"
+#include "bSettings.cc"
+#include "bTag.cc"
+#include "bTicket.cc"
+#include "bTrader.cc"
