@@ -5,6 +5,8 @@
 
 #include "model/project.h"
 #include "rt/output_file.h"
+#include "servergen/dnull.h"
+#include "servergen/interface_methods_generator.h"
 
 int Project::generateZDB(bool checkOnly) {
   unwrapAll(false);
@@ -40,10 +42,12 @@ int Project::printDOC(const Str& targetDir) {
   return 1;
 }
 
-// Once the interface generator exists it runs here over the null sink, which
-// registers the standard methods in the method map.
+// The interface generator runs over the null sink: what lasts of it is the
+// standard methods it registers in the method map, which the WSDL document
+// publishes.
 int Project::generateWSDL(bool checkOnly) {
   unwrapAll(false);
+  InterfaceMethodsGenerator(dnull, dnull, name).Generate(false);
   if (!checkOnly) OutputFile(Str("wsdl/") + name + ".wsdl").close();
   return 1;
 }

@@ -87,9 +87,17 @@ void MethodsMap::deleteMethod(const Str& cls, const Str& name) {
   cursor = entries.end();
 }
 
+// A full name splits into its key at one of its " :: " separators. Trying
+// them from the left finds the match of the shortest class name first, which
+// is also the first match in key order; a text without a separator names no
+// entry. One map lookup per separator keeps the generators, which look up
+// several names per class, linear in the size of the model.
 MethodsMap::Entries::iterator MethodsMap::lookUp(const Str& full) {
-  for (auto it = entries.begin(); it != entries.end(); ++it)
-    if (it->first.first + " :: " + it->first.second == full) return it;
+  static const Str separator(" :: ");
+  for (std::size_t at = full.find(separator); at != Str::npos; at = full.find(separator, at + 1)) {
+    auto it = entries.find(Key(full.substr(0, at), full.substr(at + separator.length())));
+    if (it != entries.end()) return it;
+  }
   return entries.end();
 }
 

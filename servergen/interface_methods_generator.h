@@ -4,6 +4,8 @@
 // list methods (which it registers in the project's method map), and the
 // hand-completed parts: the empty-server interface, the placeholder bodies of
 // bung.cc and the constants of auto_consts.h.
+#include <list>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <utility>
@@ -13,6 +15,7 @@
 #include "servergen/table_desc.h"
 
 class ClassDesc;
+class Project;
 class ViewWindow;
 
 class InterfaceMethodsGenerator {
@@ -43,7 +46,16 @@ public:
   void GenerateConsts();
 
 private:
+  // The server class header, from the method map as Generate leaves it.
+  void printHeader(Project& project);
+  // The ids of the classes of the project whose parent is `cls`, in id
+  // order. The index is built on first use, so that the child branches of
+  // every class do not each walk the whole class map.
+  const std::list<Str>& childrenOf(Project& project, const Str& cls);
+
   std::ostream& header_;
   std::ostream& source_;
   Str project_;
+  std::map<Str, std::list<Str>> children_;
+  bool childrenIndexed_ = false;
 };

@@ -14,14 +14,6 @@ namespace {
 
 }  // namespace
 
-// Standard server methods.
-void InterfaceMethodsGenerator::Generate(bool) { unavailable("Writing the standard server methods"); }
-void InterfaceMethodsGenerator::printCheckOnNULL(AttribList) { unavailable("Writing the empty-field checks"); }
-void InterfaceMethodsGenerator::printCheckOnExist(AttribList) { unavailable("Writing the reference checks"); }
-Str InterfaceMethodsGenerator::printChildrenGetting(const Str&, AttribList&, const Str&, const Str&, const Str&) {
-  unavailable("Writing the child-record branches");
-}
-
 // List methods.
 std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
   unavailable("Writing the list methods");

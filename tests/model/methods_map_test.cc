@@ -119,4 +119,12 @@ TEST(MethodsMap, LookupsByFullName) {
   EXPECT_EQ(map.Name(), "Get");
   EXPECT_EQ(map.getMethod("Q :: Put"), nullptr);
   EXPECT_EQ(map.Name(), "Get");  // a failed lookup does not move the cursor
+
+  // A full name with the separator twice matches two keys; the first in key
+  // order answers, as a walk of the map would find it.
+  map.addMethod("A :: B", "C", "second", "", "", 0, nullptr);
+  map.addMethod("A", "B :: C", "first", "", "", 0, nullptr);
+  EXPECT_EQ(map.findByName("A :: B :: C")->resultType, "first");
+  map.deleteMethod("A", "B :: C");
+  EXPECT_EQ(map.findByName("A :: B :: C")->resultType, "second");
 }
