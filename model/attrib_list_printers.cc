@@ -141,7 +141,7 @@ Str AttribList::printIRAppend(const Str& var, const Str& prefix, int withArc) co
   for (const Attributes& a : attributes) {
     if (withArc == 0 && (a.Id() == "UserArc" || a.Id() == "DateArc")) continue;
     Str type = codeTypeOf(a);
-    Str valueType = TypesPool.isEnum(a.Type()) ? a.Type() : TypesPool.findType(a.Type(), "WS");
+    Str valueType = valueTypeOf(a);
     out << prefix << "  r->AppendValue((" << type << ")(i" << var << "." << a.Id()
         << (isCharPointer(type) ? ".GetData()),AC_" : "),AC_") << valueType << ",\"" << cppLiteralText(label(a))
         << "\");\n";

@@ -8,3 +8,7 @@ Str codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); 
 bool isCharPointer(const Str& codeType) { return codeType == "char*" || codeType == "char *"; }
 
 Str declaredTypeOf(const Str& codeType) { return isCharPointer(codeType) ? Str("Str") : codeType; }
+
+Str valueTypeOf(const Attributes& a) {
+  return TypesPool.isEnum(a.Type()) ? a.Type() : TypesPool.findType(a.Type(), "WS");
+}

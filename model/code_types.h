@@ -11,3 +11,6 @@ Str codeTypeOf(const Attributes& a);
 bool isCharPointer(const Str& codeType);
 // "Str" for a character-pointer code type, the code type itself otherwise.
 Str declaredTypeOf(const Str& codeType);
+// The name of the attribute's value type in generated code (behind "AC_"):
+// the type's own name for an enumeration, else the type's field "WS".
+Str valueTypeOf(const Attributes& a);

@@ -14,16 +14,6 @@ namespace {
 
 }  // namespace
 
-// List methods.
-std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc*, ViewWindow*, AttribList&) {
-  unavailable("Writing the list methods");
-}
-AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc*, ViewWindow*) {
-  unavailable("Finding the key column of a list");
-}
-void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc*, TableDesc&) {
-  unavailable("Writing the archive list methods");
-}
 
 // Server container.
 void ShellGenerator::Generate(int, bool) { unavailable("Writing the server container"); }

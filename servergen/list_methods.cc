@@ -1,0 +1,389 @@
+// The list method of a view: a method of the server class that opens a
+// cursor over the tables behind the view's columns, projects the columns,
+// restricts the rows by the joins between the tables, the class's family
+// type, the view's conditions and an optional key, and answers the rows as a
+// list result. A key-filtered list also takes the columns of one foreign-key
+// group of the class as arguments. Each method is registered in the method
+// map; the tables it joined are handed back for the archive list.
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "expand/signature_lookups.h"
+#include "model/class_desc.h"
+#include "model/code_types.h"
+#include "model/windows.h"
+#include "rt/cpp_literal.h"
+#include "rt/line_emitter.h"
+#include "servergen/interface_methods_generator.h"
+#include "servergen/list_method_parts.h"
+
+namespace {
+
+// An inherited part reached by a column of a named table, with the ancestor
+// table that holds the column and the named table: (alias, table) -> both.
+using JoinMap = std::map<std::pair<Str, Str>, std::pair<TblLocator, TblLocator>>;
+
+class ListMethodWriter {
+public:
+  ListMethodWriter(std::ostream& out, const Str& P, Project& own, ClassDesc& cls, ViewWindow& view,
+                   AttribList& filter, AttribList key)
+      : out(out), P(P), own(own), cls(cls), C(cls.Id()), view(view), filter(filter), key(std::move(key)),
+        desc(std::make_unique<TableDesc>()) {}
+
+  std::unique_ptr<TableDesc> write(const Str& methodName);
+
+private:
+  void addFilterConditions();
+  std::optional<Attributes> parameterOf(const Atom& atom);
+  void writeHead(const Str& methodName);
+  void writeBodyStart();
+  void addColumnTables();
+  void addConditionTables();
+  void writeDeclarations();
+  void writeJoins();
+  void writeKeyJoins();
+  void writeForeignKeyJoins();
+  void writeTypeRestriction();
+  void writeViewConditions();
+  void writeKeyFilterAndClose();
+  void registerMethod(const Str& methodName);
+
+  // Starts the next condition: the cursor's selection call before the first,
+  // `separator` before every later one.
+  void nextCondition(const char* separator) {
+    conditions << (conditions.IsEmpty() ? "  cursor.Set((" : separator);
+  }
+  bool hasTable(const Str& alias) const { return desc->tables.count(alias) != 0; }
+  void addTable(const Str& alias, const Str& project, const Str& table) {
+    desc->tables[alias].table = TblLocator(project, table);
+  }
+  void project(const Str& alias, const Attributes& column) {
+    desc->aliases.push_back(alias);
+    desc->columns.pushAttrib(column);
+    desc->tables[alias].columns.pushAttrib(column);
+  }
+  // The tables of the project named `name`; the own project's when no
+  // project of that name is loaded.
+  TablesMap& tablesOf(const Str& name) { return projectOr(name, own).tables; }
+
+  std::ostream& out;
+  const Str& P;
+  Project& own;
+  ClassDesc& cls;
+  const Str C;
+  ViewWindow& view;
+  AttribList& filter;
+  AttribList key;  // the column of the key filter, or none
+  AtomList atoms;  // the view's conditions, then the filter's
+  std::vector<Str> signs;
+  AttribList parameters;
+  Str subtitles = Str("");
+  JoinMap joins;
+  Str conditions = Str("");  // the selection as written so far
+  std::unique_ptr<TableDesc> desc;
+};
+
+std::unique_ptr<TableDesc> ListMethodWriter::write(const Str& methodName) {
+  addFilterConditions();
+  writeHead(methodName);
+  writeBodyStart();
+  addColumnTables();
+  addConditionTables();
+  writeDeclarations();
+  writeJoins();
+  writeTypeRestriction();
+  writeViewConditions();
+  writeKeyFilterAndClose();
+  writeResultColumns(out, view, *desc);
+  writeResultTail(out);
+  registerMethod(methodName);
+  return std::move(desc);
+}
+
+// Each filter column becomes an argument named after its referenced column
+// and a condition that compares the column with it.
+void ListMethodWriter::addFilterConditions() {
+  atoms = view.getAtoms();
+  signs.assign(view.getSigns().begin(), view.getSigns().end());
+  filter.reset();
+  while (filter.next()) {
+    Attributes& a = filter.getAttrib();
+    signs.push_back("&&");
+    const Str column = a.Id();
+    a.setRefAttr("param" + a.RefAttr());
+    a.setId("param" + a.Id());
+    if (a.Name().IsEmpty()) a.setName(TypesPool.findType(a.Type(), "Name"));
+    atoms.push_back(
+        Atom(ColumnStruct("", column, "", "", 0), "==", ColumnStruct(a.Project(), a.RefAttr(), a.RefClass(), "", 0)));
+  }
+}
+
+// The argument a condition compares with: its right column when that is
+// virtual (or the condition is), else the filter column it names; none for
+// a condition between table columns.
+std::optional<Attributes> ListMethodWriter::parameterOf(const Atom& atom) {
+  if (!atom.isAttrib()) return std::nullopt;
+  std::optional<Attributes> column = rightColumnOf(own, cls, atom);
+  if (column && (column->IsVirtual() || atom.isVirtual())) return column;
+  if (const Attributes* filtered = filter.findAttribByRef(atom.getSecondAttr().column().FName)) return *filtered;
+  return std::nullopt;
+}
+
+void ListMethodWriter::writeHead(const Str& methodName) {
+  out << "ListResult * " << P << " :: " << methodName << " ( ";
+  std::set<Str> declared;
+  for (const Atom& atom : atoms) {
+    std::optional<Attributes> parameter = parameterOf(atom);
+    if (!parameter || !declared.insert(parameter->Id()).second) continue;
+    const Str& F = atom.getSecondAttr().column().FName;
+    out << codeTypeOf(*parameter) << " " << F << ", ";
+    subtitles << LineEmitter::expand("  r->AddSubtitle(\". $name$ : \");\n",
+                                     {{"name", cppLiteralText(parameter->Name())}})
+              << LineEmitter::expand("  r->AddSubtitle($F$,AC_$type$);\n", {{"F", F}, {"type", valueTypeOf(*parameter)}});
+    parameters.pushAttrib(*parameter);
+  }
+  Attributes sortNo("SortNo", "Integer", "", "", "Sorting1", "NULL");
+  parameters.pushAttrib(sortNo);
+  out << codeTypeOf(sortNo) << " SortNo";
+  for (const Attributes& k : key) out << ", " << codeTypeOf(k) << " " << k.Id() << "_PK";
+  out << " ) {\n";
+}
+
+void ListMethodWriter::writeBodyStart() {
+  LineEmitter c(out);
+  c.line("  ListResult* r=new ListResult(\"$header$\");", {{"header", cppLiteralText(view.Header())}});
+  out << subtitles;
+  c.line("  KVCursor cursor(rdb);");
+}
+
+// The tables the view's columns come from, each column projected under the
+// alias of its table.
+void ListMethodWriter::addColumnTables() {
+  for (AttrLocator* L = view.GetFirstColumn(); L; L = view.GetNextColumn()) {
+    const Str& F = L->FName;
+    const Str& S = L->SName;
+    if (S.IsEmpty()) {
+      AttribList generic = own.tables.getGenericList(C);
+      const Attributes* column = generic.findAttrib(F);
+      if (!column)
+        throw schemgenAt(1871) + tr(" In window ") + view.Id() + tr(" of Class ") + C + tr(" wrong attribute") + F;
+      const Str owner = column->CurClass();
+      addTable(owner, "", owner);
+      const Attributes* inOwnTable = tableColumn(own, C, F);
+      if (inOwnTable && inOwnTable->CurClass() != owner) addTable(inOwnTable->CurClass(), "", inOwnTable->CurClass());
+      project(owner, *column);
+      continue;
+    }
+    const Attributes* reference = cls.GetAttribute(S);
+    if (reference && reference->Id() != reference->Type() &&
+        tablesOf(reference->Project()).haveTable(reference->Type())) {
+      const Str& type = reference->Type();
+      AttribList generic = tablesOf(reference->Project()).getGenericList(type);
+      const Attributes* column = generic.findAttrib(F);
+      if (!column) throw unresolvedDetails(1925, view, type, F);
+      addTable(reference->Id(), reference->Project(), type);
+      Str alias = reference->Id();
+      if (column->CurClass() != type) {
+        alias = reference->Id() + column->CurClass();
+        addTable(alias, column->Project(), column->CurClass());
+      }
+      project(alias, *column);
+      continue;
+    }
+    Project& home = projectOr(reference ? reference->Project() : L->PName, own);
+    AttribList generic = home.tables.getGenericList(S);
+    const Attributes* column = generic.findAttrib(F);
+    if (!column) throw unresolvedDetails(1925, view, S, F);
+    const Str owner = column->CurClass();
+    const Str alias = owner == S ? owner : S + owner;
+    addTable(alias, home.name, owner);
+    if (owner != S) {
+      addTable(S, home.name, S);
+      joins[{alias, S}] = {TblLocator(home.name, owner), TblLocator(home.name, S)};
+    }
+    project(alias, *column);
+  }
+}
+
+// The tables the conditions reach beyond the columns'.
+void ListMethodWriter::addConditionTables() {
+  for (const Atom& atom : atoms) {
+    const Attributes left = leftColumnOf(own, cls, view, atom);
+    const Str leftAlias = left.CurClass() + atom.getFirstAttr().alias();
+    if (!hasTable(leftAlias)) addTable(leftAlias, "", left.CurClass());
+    if (!atom.isAttrib() || atom.isVirtual()) continue;
+    const ColumnStruct& right = atom.getSecondAttr();
+    const Str& S = right.column().SName;
+    if (S.IsEmpty() || hasTable(S + right.alias()) || filter.findAttribByRef(right.column().FName)) continue;
+    Project& home = projectOr(right.column().PName, own);
+    if (classIn(home, S)) {
+      addTable(S + right.alias(), home.name, S);
+      continue;
+    }
+    const Attributes* reference = cls.GetAttribute(S);
+    if (!reference) throw unresolvedDetails(1925, view, S, right.column().FName);
+    addTable(S, home.name, reference->Type());
+  }
+}
+
+void ListMethodWriter::writeDeclarations() {
+  LineEmitter c(out);
+  for (const auto& [alias, entry] : desc->tables) c.line("  $T$ p$alias$;", {{"T", entry.table.table}, {"alias", alias}});
+  c.line("");
+  out << "  cursor.Project()";
+  auto alias = desc->aliases.begin();
+  for (const Attributes& column : desc->columns) out << " << p" << *alias++ << "->" << column.Id();
+  out << ";\n";
+}
+
+void ListMethodWriter::writeJoins() {
+  if (view.isManualSelection())
+    writeKeyJoins();
+  else
+    writeForeignKeyJoins();
+}
+
+// Under manual selection only the inherited parts of named tables are joined
+// to their tables, key column by key column.
+void ListMethodWriter::writeKeyJoins() {
+  for (const auto& [part, tables] : joins) {
+    const auto& [alias, table] = part;
+    const TblLocator& ancestor = tables.first;
+    const TblLocator& named = tables.second;
+    AttribList namedKey = tablesOf(named.project).getPK(named.table);
+    for (const Attributes& k : tablesOf(ancestor.project).getPK(ancestor.table))
+      for (const Attributes& n : namedKey)
+        if (n.Id() == k.Id()) {
+          nextCondition(" ) && ( ");
+          conditions << "p" << alias << "->" << k.Id() << "==p" << table << "->" << k.Id();
+        }
+  }
+}
+
+// Every table is joined to the tables its foreign keys point to.
+void ListMethodWriter::writeForeignKeyJoins() {
+  for (const ForeignKeyJoin& join : foreignKeyJoins(own, *desc, true, true)) {
+    nextCondition(" && ");
+    conditions << "p" << join.alias << "->" << join.column.Id() << "==p" << join.target << "->"
+               << join.column.RefAttr();
+  }
+}
+
+// A class whose columns all come from other tables reads the rows of its
+// family's root table that are of its own type.
+void ListMethodWriter::writeTypeRestriction() {
+  if (hasTable(C) || cls.Parent().IsEmpty()) return;
+  for (const auto& [alias, entry] : desc->tables) {
+    if (!cls.HaveParent(entry.table.table)) continue;
+    const Str T = cls.Top()->Id();
+    int value = TypesPool.getEnumValueIfAny("TYPE_" + T, "is" + C);
+    if (value < 0) throw Str("Enum ") + tr("not defined. ");
+    nextCondition(" && ");
+    conditions << "p" << alias << "->" << T << "Type==" << value;
+    return;
+  }
+}
+
+// The view's conditions, then the filter's. When the view's own conditions
+// hold an alternative, they are grouped, so that the filter restricts every
+// row they select and not only the last alternative's.
+void ListMethodWriter::writeViewConditions() {
+  const std::size_t viewAtoms = view.getAtoms().size();
+  bool group = !filter.isEmpty() && viewAtoms > 1;
+  if (group) {
+    group = false;
+    for (std::size_t k = 0; k + 1 < viewAtoms && k < signs.size(); ++k) group = group || signs[k] == "||";
+  }
+  std::size_t k = 0;
+  for (const Atom& atom : atoms) {
+    if (k == 0)
+      nextCondition(" ) && ( ");
+    else
+      conditions << " " << (k - 1 < signs.size() ? signs[k - 1] : Str("")) << " ";
+    if (group && k == 0) conditions << "(";
+    const Attributes left = leftColumnOf(own, cls, view, atom);
+    const AttrLocator& leftColumn = atom.getFirstAttr().column();
+    conditions << "p" << left.CurClass() << atom.getFirstAttr().alias() << "->" << leftColumn.FName;
+    if (atom.isLiteral() && atom.getLiteral() == "NULL") {
+      conditions << (atom.getSign() == "!=" ? ".IsNotNull()" : ".IsNull()");
+    } else {
+      conditions << atom.getSign();
+      if (atom.isLiteral()) {
+        conditions << "\"" << cppLiteralText(atom.getLiteral()) << "\"";
+      } else if (atom.isGlobal()) {
+        conditions << atom.getGlobal();
+      } else {
+        const ColumnStruct& right = atom.getSecondAttr();
+        if (parameterOf(atom))
+          conditions << right.column().FName;
+        else
+          conditions << (atom.isOJ() ? "++" : "") << "p"
+                     << (right.column().SName.IsEmpty() ? C : right.column().SName + right.alias()) << "->"
+                     << right.column().FName;
+      }
+    }
+    if (group && k + 1 == viewAtoms) conditions << ")";
+    ++k;
+  }
+}
+
+// The optional key: a null key value selects every row.
+void ListMethodWriter::writeKeyFilterAndClose() {
+  if (!key.isEmpty()) {
+    if (desc->columns.isEmpty())
+      throw Str("The list of window ") + view.Id() + " of class " + C + " has no column to compare its key with.";
+    const Str K = key.begin()->Id();
+    const Str X = "p" + desc->aliases.front() + "->" + desc->columns.begin()->Id();
+    if (conditions.IsEmpty())
+      out << "  cursor.Set((" << K << "_PK.IsNull()) ? KVComparison(Str(\"1=1\")) : " << X << "==" << K << "_PK);";
+    else
+      conditions << ") && ( ((" << K << "_PK.IsNull()) ? KVComparison() : " << X << "==" << K << "_PK)";
+  }
+  if (!conditions.IsEmpty()) out << conditions << "));\n";
+  out << "\n";
+}
+
+void ListMethodWriter::registerMethod(const Str& methodName) {
+  own.methods.updateMethodList(C, methodName, "ListResult", view.Header(), 40, parameters, desc->columns, key);
+}
+
+}  // namespace
+
+std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDesc* cls, ViewWindow* view,
+                                                                         AttribList& filter) {
+  Project& own = ownProjectOf(*cls);
+  Str base("");
+  view->SIReset();
+  if (view->SINext()) base = view->SICStandardInput();
+  if (own.methods.findByName(cls->Id() + " :: " + base)) return nullptr;
+  if (!filter.isEmpty()) {
+    const Attributes& first = *filter.begin();
+    base = referenceNameOf(first) + first.RefClass() + "_" + base;
+  }
+  ListMethodWriter writer(source_, project_, own, *cls, *view, filter, findTablePK(cls, view));
+  return writer.write(cls->Id() + base);
+}
+
+AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc* cls, ViewWindow* view) {
+  AttribList result;
+  const AttrLocator* out = view->GetFirstOutputArg();
+  if (!out) return result;
+  Project& own = ownProjectOf(*cls);
+  if (out->SName.IsEmpty()) {
+    AttribList generic = own.tables.getFullGenericList(cls->Id());
+    if (const Attributes* column = generic.findAttrib(out->FName)) result.pushAttrib(*column);
+    return result;
+  }
+  Project& home = projectOr(out->PName, own);
+  const Attributes* reference = cls->GetAttribute(out->SName);
+  const Str table = reference && home.tables.haveTable(reference->Type()) && reference->Id() != reference->Type()
+                        ? reference->Type()
+                        : out->SName;
+  AttribList* columns = home.tables.getAttribList(table);
+  if (!columns) throw unresolvedDetails(1925, *view, table, out->FName);
+  if (const Attributes* column = columns->findAttrib(out->FName)) result.pushAttrib(*column);
+  return result;
+}
