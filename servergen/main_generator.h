@@ -5,6 +5,10 @@
 
 #include "rt/str.h"
 
+// Appended to the default database name "<P>/<P>" of the generated server;
+// it stays empty for the whole run.
+extern Str dbPostfix;
+
 class MainGenerator {
 public:
   MainGenerator(std::ostream& out, Str project) : out_(out), project_(std::move(project)) {}

@@ -1,0 +1,8 @@
+// -*- C++ -*-
+
+#define AUTOMAT
+#ifndef _CONSTS_H_
+#define _CONSTS_H_
+
+
+#endif

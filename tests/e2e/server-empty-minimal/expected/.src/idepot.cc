@@ -1,0 +1,6 @@
+#include "idepot.h"
+
+
+#include "impl.cc"
+
+

@@ -1,0 +1,5 @@
+#ifndef _ENUMS__
+#define _ENUMS__
+
+
+#endif
