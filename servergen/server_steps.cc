@@ -160,6 +160,8 @@ void Project::generateQPX_DBWrapper() {
     header.close();
     source.close();
   }
+  // The constants of the enumeration items, which the wrapper's defaults name.
+  InterfaceMethodsGenerator(dnull, dnull, name).GenerateConsts();
   ObjectMethodsGenerator wrapper(name, true, true);
   wrapper.Generate(false);
   wrapper.GenerateDBConnector();
