@@ -455,7 +455,7 @@ TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
   // The declared MoveToArc and the names Generate publishes under the
   // table's name stay out; the declared Update is named after its class.
   EXPECT_EQ(header.str(),
-            headerHead("shop", "", " : public ErrorManager") +
+            headerHead("shop", "", " : public virtual ErrorManager") +
                 "  bCustomer oCustomer;\n  bInvoice oInvoice;\n  bSetup oSetup;\n  bStock oStock;\n" +
                 headerMiddle("shop") +
                 "  ErrorMessage * CustomerAdd ( int , Str );\n"
@@ -682,7 +682,7 @@ ListResult * firm :: PartyGetHistList (int id, int SortNo ) {
 
   // The derived classes' Get is left out of the header.
   EXPECT_EQ(header.str(),
-            headerHead("firm", "", " : public ErrorManager") +
+            headerHead("firm", "", " : public virtual ErrorManager") +
                 "  bClient oClient;\n  bCompany oCompany;\n  bParty oParty;\n  bPerson oPerson;\n" +
                 headerMiddle("firm") +
                 "  ErrorMessage * ClientAdd ( int , Str , int );\n"

@@ -9,8 +9,9 @@
 #
 # The input folder is copied into a scratch directory for each of the three
 # runs; an empty consts.h is put beside every description. The descriptions
-# named after the main one (parent projects) are generated first, each by its
-# own -server run in its own directory, as their build would.
+# named after the main one (its parent and included projects) are generated
+# first, each by its own -server run in its own directory, as their builds
+# would be before the main project's.
 set -u
 tarvic=$1
 input=$2
