@@ -67,5 +67,7 @@ void usage(const char* programName) {
                "[-locales=ru,ja,de]] [-zdb] [-xml] [-toxml] [-report] [-server [-automake-only | "
                "-empty]]  [-help] [-uil [-empty]] [-amt] {[-patch PatchName]} [-wsdl]"
             << std::endl;
-  std::exit(0);
+  // A usage text that never reached standard output (a full disk behind a
+  // redirection) is a failure like any other lost output.
+  std::exit(std::cout ? 0 : 1);
 }

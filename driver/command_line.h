@@ -15,5 +15,6 @@ struct CommandLine {
 // `error`; the scan still goes on so that -help is honoured.
 CommandLine scanCommandLine(int argc, const char* const* argv);
 
-// Prints the usage text and ends the process with status 0.
+// Prints the usage text and ends the process with status 0, or 1 when the
+// text could not be written.
 [[noreturn]] void usage(const char* programName);

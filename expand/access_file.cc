@@ -6,6 +6,7 @@
 #include "model/process_state.h"
 #include "model/project.h"
 #include "rt/output_file.h"
+#include "rt/safe_rewrite.h"
 
 namespace {
 
@@ -62,9 +63,11 @@ void Project::printAMT(bool checkOnly) {
     AccessFileGenerator(*this, nullSink()).write(matrix);
     return;
   }
-  OutputFile out(name + ".sdb");
+  // The server reads this file for its rights: it is replaced whole or not
+  // at all.
+  SafeRewrite out(name + ".sdb");
   AccessFileGenerator(*this, out.stream()).write(matrix);
-  out.close();
+  out.commit();
 }
 
 void Project::fillAccessGroups(const Str& objName, AccessMatrix& matrix) {

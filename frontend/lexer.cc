@@ -21,7 +21,15 @@ std::list<Str> strings;
 
 namespace {
 
+// The code of a token the lexer refuses: no rule accepts it, so the parse
+// ends there.
+constexpr int kRefusedToken = 1;
+
 std::string pushBack;  // characters given back; the back is the top
+
+// Set when the lexer has reported why it refused a token; the parser's own
+// "syntax error" for that token would only repeat it.
+bool refusalReported = false;
 
 // The texts of words and block comments handed to the parser. A word's text
 // must stay valid for the whole run; equal words share one copy.
@@ -118,6 +126,18 @@ Str readString() {
   return Str(readQuoted(kPatchNameSize));
 }
 
+// The texts of strings, block comments and patch names travel on as C
+// strings, which a NUL byte would cut short without a word.
+bool holdsNul(const Str& text) { return text.find('\0') != Str::npos; }
+
+// Reports why the token in tokenText is refused, once, and answers the code
+// that ends the parse.
+int refuse(const char* reason) {
+  yyerror(reason);
+  refusalReported = true;
+  return kRefusedToken;
+}
+
 // Outside a patch section the name is as it was at start-up.
 void leavePatchSection() { patchName = Str(); }
 
@@ -134,31 +154,42 @@ void dropPatchSection() {
   skip();
 }
 
-// Handles a patch word at the start of a token; answers whether there was one.
-bool readPatchWord() {
+enum class PatchWord { none, handled, refusedName };
+
+// Handles a patch word at the start of a token. A name holding a NUL byte is
+// refused and left in tokenText.
+PatchWord readPatchWord() {
   if (isPatch()) {
     Str name = readString();
+    if (holdsNul(name)) {
+      tokenText = name;
+      return PatchWord::refusedName;
+    }
     if (patches.count(name)) {
       patchName = name;
     } else {
       dropPatchSection();
     }
-    return true;
+    return PatchWord::handled;
   }
   if (isNoPatch()) {
     Str name = readString();
+    if (holdsNul(name)) {
+      tokenText = name;
+      return PatchWord::refusedName;
+    }
     if (!patches.count(name)) {
       patchName = name;
     } else {
       dropPatchSection();
     }
-    return true;
+    return PatchWord::handled;
   }
   if (isPatchEnd()) {
     leavePatchSection();
-    return true;
+    return PatchWord::handled;
   }
-  return false;
+  return PatchWord::none;
 }
 
 void restore(const FileStruct& suspended) {
@@ -205,7 +236,7 @@ int readWord(int first) {
   auto taboo = tabooTable.find(tokenText.toUpper());
   if (taboo != tabooTable.end()) {
     yyerror(Str("Identifier ") + tokenText + " is prohibited (" + taboo->second + ")");
-    return 1;  // no rule accepts it
+    return kRefusedToken;
   }
   return IDENT;
 }
@@ -215,6 +246,7 @@ int readStringLiteral() {
   strings.push_front(Str(text));
   yylval.text = strings.front().str();
   tokenText = strings.front();
+  if (holdsNul(tokenText)) return refuse("NUL character in string");
   return STRING;
 }
 
@@ -239,6 +271,7 @@ int readBlockComment() {
   }
   tokenText = Str(text);
   yylval.text = keep(text);
+  if (holdsNul(tokenText)) return refuse("NUL character in comment");
   return COMMENT;
 }
 
@@ -388,7 +421,9 @@ int yylex() {
       c = getChar();
     }
     if (c != EOF) unGetChar(c);
-    if (readPatchWord()) continue;
+    PatchWord patchWord = readPatchWord();
+    if (patchWord == PatchWord::refusedName) return refuse("NUL character in patch name");
+    if (patchWord == PatchWord::handled) continue;
     c = getChar();
     if (c == EOF && isEof()) {
       if (endOfInput()) continue;
@@ -414,6 +449,10 @@ int yylex() {
 }
 
 void yyerror(const char* message) {
+  if (refusalReported) {
+    refusalReported = false;
+    return;
+  }
   std::cout << '"' << (CP ? CP->fileName : Str("")) << "\", line " << lineNumber << ": Error: " << message
             << " before token " << tokenText << std::endl;
 }
@@ -446,6 +485,7 @@ void resetLexer() {
   strings.clear();
   pushBack.clear();
   tokenTexts.clear();
+  refusalReported = false;
   includeStack.clear();
   nestedProjects().clear();
 }

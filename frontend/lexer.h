@@ -31,6 +31,9 @@ bool initlex();
 // The next token code; sets yylval and tokenText.
 int yylex();
 // Prints one diagnostic line: "<file>", line N: Error: <message> before token <text>.
+// A token the lexer refused (a NUL byte in a string, a block comment or a
+// patch name) is reported once, with its reason: the parser's "syntax error"
+// that follows it is not printed.
 void yyerror(const char* message);
 // Whether some enumeration item has exactly this value, and its code (0 when none).
 bool isenum(const char* name);

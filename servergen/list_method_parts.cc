@@ -24,10 +24,11 @@ Str unresolvedDetails(int line, const ViewWindow& view, const Str& table, const 
 
 std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, const Atom& atom) {
   const AttrLocator& right = atom.getSecondAttr().column();
-  AttribList full = own.tables.getFullList(cls.Id());
-  if (const Attributes* column = full.findAttrib(right.FName)) return *column;
-  if (const Attributes* column = own.tables.getVirtList(cls.Id())->findAttrib(right.SName + right.FName))
-    return *column;
+  // The full list, then the table: what getFullList would join, unjoined.
+  AttribList* full = own.tables.getVirtList(cls.Id());
+  if (const Attributes* column = full->findAttrib(right.FName)) return *column;
+  if (const Attributes* column = tableColumn(own, cls.Id(), right.FName)) return *column;
+  if (const Attributes* column = full->findAttrib(right.SName + right.FName)) return *column;
   if (const Attributes* reference = cls.GetAttribute(right.SName))
     if (const Attributes* column = tableColumn(own, reference->Type(), right.FName)) return *column;
   return std::nullopt;

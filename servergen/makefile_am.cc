@@ -13,7 +13,7 @@
 #include "model/process_state.h"
 #include "model/project.h"
 #include "rt/io.h"
-#include "rt/output_file.h"
+#include "rt/safe_rewrite.h"
 #include "servergen/makeoptions_merger.h"
 
 namespace {
@@ -211,9 +211,9 @@ void writeMakeoptions(std::ostream& out, const Str& p, const std::list<Str>& opt
 }
 
 void writeDependencies(const Str& p, const Str& dependencies) {
-  OutputFile out("." + p + ".depend");
+  SafeRewrite out("." + p + ".depend");
   for (const Str& word : wordsOf(dependencies)) out << word << "\n";
-  out.close();
+  out.commit();
 }
 
 }  // namespace
@@ -221,7 +221,8 @@ void writeDependencies(const Str& p, const Str& dependencies) {
 void writeMakefileAm(const Str& project) {
   // Everything is gathered before a file is touched, so that an unreadable
   // Makeoptions.am or a list file that cannot be written leaves the
-  // Makefile.am of the last run as it was.
+  // Makefile.am of the last run as it was. Both files are read by the build,
+  // so each is replaced whole or not at all.
   std::optional<std::list<Str>> options = readMakeoptions();
   std::ostringstream text;
   Str dependencies("");
@@ -232,7 +233,7 @@ void writeMakefileAm(const Str& project) {
   if (options) writeMakeoptions(text, project, *options);
   text << "lib" << project << "_la_CXXFLAGS += -I./.src\n";
   writeDependencies(project, dependencies);
-  OutputFile out("Makefile.am");
+  SafeRewrite out("Makefile.am");
   out << text.str();
-  out.close();
+  out.commit();
 }

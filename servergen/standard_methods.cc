@@ -17,6 +17,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
 #include "servergen/interface_methods_generator.h"
+#include "servergen/list_method_parts.h"
 
 namespace {
 
@@ -292,20 +293,8 @@ void StandardMethodsWriter::writeMoveToArc(const TableLists& t) {
 // Whether a column-to-column condition of the view reaches a virtual column
 // (or is marked virtual itself): such a view cannot be filtered by a key.
 bool StandardMethodsWriter::hasVirtualAtom(const TableLists& t, ViewWindow& view) {
-  TablesMap& tables = project.tables;
-  AttribList full = tables.getFullList(t.T);
-  for (const Atom& atom : view.getAtoms()) {
-    if (!atom.isAttrib()) continue;
-    const AttrLocator& second = atom.getSecondAttr().column();
-    const Str& F = second.FName;
-    const Str& S = second.SName;
-    Attributes* column = full.findAttrib(F);
-    if (!column) column = tables.getVirtList(t.T)->findAttrib(S + F);
-    if (!column)
-      if (Attributes* attr = t.cls->GetAttribute(S))
-        if (AttribList* table = tables.getAttribList(attr->Type())) column = table->findAttrib(F);
-    if (column && (column->IsVirtual() || atom.isVirtual())) return true;
-  }
+  for (const Atom& atom : view.getAtoms())
+    if (comparesWithArgument(project, *t.cls, atom)) return true;
   return false;
 }
 
@@ -361,7 +350,7 @@ void StandardMethodsWriter::writeGetHistList(const TableLists& t) {
          {{"A", cppLiteralText(t.cls->ClassAlias())}, {"history", trLiteral("History")}});
   for (const Attributes& a : projection) {
     Str title = a.Name().IsEmpty() ? TypesPool.findType(a.Type(), "Name") : a.Name();
-    Str code = TypesPool.isEnum(a.Type()) ? a.Type() : TypesPool.findType(a.Type(), "WS");
+    Str code = valueTypeOf(a);
     c.line("  r->AddColumn(\"$title$\", AC_$code$);", {{"title", cppLiteralText(title)}, {"code", code}});
   }
   c.line("  r->AddFooter();");

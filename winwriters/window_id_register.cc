@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "rt/io.h"
+#include "rt/safe_rewrite.h"
 
 bool WindowIdRegister::load(const Str& path) {
   std::error_code absence;
@@ -29,13 +29,16 @@ bool WindowIdRegister::load(const Str& path) {
 }
 
 bool WindowIdRegister::save(const Str& path) const {
-  std::ofstream out(path.std(), std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!out) return false;
-  for (const auto& [id, number] : entries) {
-    out << id;
-    if (!number.IsEmpty()) out << ' ' << number;
-    out << '\n';
+  try {
+    SafeRewrite out(path);
+    for (const auto& [id, number] : entries) {
+      out << id;
+      if (!number.IsEmpty()) out << ' ' << number;
+      out << '\n';
+    }
+    out.commit();
+    return true;
+  } catch (const Str&) {
+    return false;
   }
-  out.flush();
-  return static_cast<bool>(out);
 }

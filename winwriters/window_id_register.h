@@ -12,8 +12,9 @@ public:
   // Answers false when the file exists but could not be read to its end:
   // writing the register back then would lose the entries not read.
   bool load(const Str& path);
-  // Writes every entry back, in window-id order; answers false when the file
-  // cannot be created or written.
+  // Writes every entry back, in window-id order. The register is replaced
+  // whole or not at all: when it cannot be written, the answer is false and
+  // the file stays as it was, so no window number is lost.
   bool save(const Str& path) const;
 
   std::map<Str, Str> entries;  // window id -> window number

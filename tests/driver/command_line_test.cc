@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "model/adict.h"
@@ -72,4 +73,19 @@ TEST(CommandLine, PathPatchAndLocales) {
   EXPECT_FALSE(line.error.IsNull());
   EXPECT_TRUE(patches.empty());
   EXPECT_EQ(options["help"], 1);  // the run honours -help before this error
+}
+
+TEST(CommandLineDeathTest, UsageLostOnAFullOutputIsAFailure) {
+  EXPECT_EXIT(
+      {
+        std::freopen("/dev/full", "w", stdout);
+        usage("tarvic");
+      },
+      ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(
+      {
+        std::freopen("/dev/null", "w", stdout);
+        usage("tarvic");
+      },
+      ::testing::ExitedWithCode(0), "");
 }

@@ -156,6 +156,30 @@ TEST_F(Grammar, StrayBytesAndHugeTokensEndInASyntaxError) {
   EXPECT_EQ(printed, "\"main.tsk\", line 2: Error: syntax error before token \\\n");
 }
 
+TEST_F(Grammar, NulBytesInTextsAreRefused) {
+  // A NUL byte would cut a string, a stored comment or a patch name short:
+  // each ends the parse with one diagnostic line naming it. A backslash takes
+  // a NUL literally, which is no way around the refusal; a NUL in a line
+  // comment is dropped with the comment.
+  using namespace std::string_literals;
+  const std::pair<std::string, std::string> cases[] = {
+      {"T : C = \"Int\"; # a NUL \0 in a line comment\nU : C = \"Int\0eger\";\n"s,
+       "line 2: Error: NUL character in string before token Int\0eger\n"s},
+      {"T : C = \"a\\\0b\";\n"s, "line 1: Error: NUL character in string before token a\0b\n"s},
+      {"Class Person {\n/* a re\0mark */\n}\n"s,
+       "line 2: Error: NUL character in comment before token  a re\0mark \n"s},
+      {"\nnopatch \"Fix\0Old\"\nT : C = \"1\";\nendpatch\n"s,
+       "line 2: Error: NUL character in patch name before token Fix\0Old\n"s},
+  };
+  for (const auto& [text, diagnostic] : cases) {
+    restart();
+    open(text);
+    std::string printed;
+    EXPECT_EQ(parse(printed), 1);
+    EXPECT_EQ(printed, "\"main.tsk\", " + diagnostic);
+  }
+}
+
 TEST_F(Grammar, TypeSyntaxErrors) {
   std::string printed;
   // The base of a derived type must be a registered type.

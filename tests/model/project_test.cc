@@ -11,6 +11,7 @@
 
 #include "model/class_desc.h"
 #include "model/process_state.h"
+#include "model/types_house.h"
 #include "tests/support/capture_stdout.h"
 #include "tests/support/scratch_dir.h"
 
@@ -217,10 +218,9 @@ TEST_F(Projects, FailedCompletionEndsTheRunWithStatusOne) {
   Project* project = makeMain(file("main.tsk"), {{"server", 1}});
   file("inc.tsk");
   Project* nested = addNested(project, "inc.tsk", project->dir);
-  // An attribute whose type is neither a type nor a class fails the check.
-  auto cls = std::make_unique<ClassDesc>("A", 0, "");
-  cls->AddAttribute("x", "Missing", "inc", "", "", "");
-  nested->classes["A"] = cls.get();
+  // The server check cannot give a code to an enumeration of no loaded project.
+  TypesPool.AddType("Loose", "C", "int");
+  TypesPool.AddInit("Loose", "One", "", 1);
+  TypesPool.setProject("Loose", "gone");
   EXPECT_EXIT(nested->complete(), testing::ExitedWithCode(1), "");
-  nested->classes.clear();
 }

@@ -1,7 +1,7 @@
-// The scheme files of a parsed and expanded description, whole, as the server
-// steps leave them: enumeration constants of three projects, a remote proxy,
-// domain classes of tables and archive tables with their flags and lengths,
-// and the empty server's files without any enumeration.
+// The scheme files of a parsed and expanded description, whole, as the full
+// server's step leaves them: enumeration constants of three projects, a
+// remote proxy, domain classes of tables and archive tables with their flags
+// and lengths; the enumeration part without any enumeration.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -225,13 +225,12 @@ TEST_F(Schemes, FullServer) {
                           definitions("Roster", rosterInits, ", title(30), first(60)"));
 }
 
-TEST_F(Schemes, EmptyServerWithoutEnumerations) {
+TEST_F(Schemes, NoEnumerations) {
   parseAndExpand(string(types) + "Class Note \"Note\" {\n  Attributes { Text body; }\n}\n");
-  SC << "#include \"imain.h\"\n#include \"scheme.h\"\n";
   SchemeGenerator("main", SH, SC, dnull, dnull, dnull).GenerateEnums(false);
 
   EXPECT_EQ(SH.str(), "#ifndef _ENUMS__\n#define _ENUMS__\n\n\n#endif\n");
-  EXPECT_EQ(SC.str(), "#include \"imain.h\"\n#include \"scheme.h\"\n" + isEnum({}) +
+  EXPECT_EQ(SC.str(), isEnum({}) +
                           "const char* enum_to_string_main(int number, int type){\n  switch(type){\n"
                           "    default : return getTranslation(\"internal error\");\n  }\n}\n\n");
 }

@@ -103,6 +103,8 @@ Class Stock "Stock" {
   Methods {
     Get(site, item) returns item;
     Update(site, item);
+    Import(...);
+    Internal Recalc(site);
   }
 }
 Class Invoice "Invoice" {
@@ -433,6 +435,8 @@ const string shopMap =
     "Setup :: SetupGetForUpdate ItemResult 32 (id) (id noteid)\n"
     "Setup :: SetupGetHistList ListResult 40 (id SortNo) (id UserArc DateArc noteid)\n"
     "Setup :: SetupUpdate ErrorMessage 32 (id noteid) ()\n"
+    "Stock :: Import ErrorMessage 1152 () () declared\n"
+    "Stock :: Recalc ErrorMessage 1 (site) () declared\n"
     "Stock :: StockAdd ErrorMessage 32 (site item) ()\n"
     "Stock :: StockGet ItemResult 8 (site item) (item)\n"
     "Stock :: StockGetArc ItemResult 40 (site item UserArc DateArc) (site item UserArc DateArc)\n"
@@ -452,8 +456,9 @@ TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
   EXPECT_EQ(dump(main->methods), shopMap);
   EXPECT_EQ(main->methods.findByName("Customer :: CustomerAdd")->comment, "Add new record (generic)");
 
-  // The declared MoveToArc and the names Generate publishes under the
-  // table's name stay out; the declared Update is named after its class.
+  // The declared MoveToArc, the names Generate publishes under the table's
+  // name and the internal method stay out; the declared Update is named
+  // after its class; a data-packet method takes the packet.
   EXPECT_EQ(header.str(),
             headerHead("shop", "", " : public virtual ErrorManager") +
                 "  bCustomer oCustomer;\n  bInvoice oInvoice;\n  bSetup oSetup;\n  bStock oStock;\n" +
@@ -477,6 +482,7 @@ TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
                 "  ItemResult * SetupGetForUpdate ( int );\n"
                 "  ListResult * SetupGetHistList ( int , int );\n"
                 "  ErrorMessage * SetupUpdate ( int , int );\n"
+                "  ErrorMessage * Import ( DataPacket* );\n"
                 "  ErrorMessage * StockAdd ( int , int );\n"
                 "  ItemResult * StockGet ( int , int );\n"
                 "  ItemResult * StockGetArc ( int , int , int , Date );\n"
@@ -489,7 +495,7 @@ TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
                                  "CustomerGetHistList", "CustomerMoveToArc", "CustomerUpdate", "InvoiceAdd",
                                  "InvoiceGet", "InvoiceGetArc", "InvoiceGetForUpdate", "InvoiceGetHistList",
                                  "InvoiceMoveToArc", "InvoiceUpdate", "SetupGet",
-                                 "SetupGetArc", "SetupGetForUpdate", "SetupGetHistList", "SetupUpdate", "StockAdd",
+                                 "SetupGetArc", "SetupGetForUpdate", "SetupGetHistList", "SetupUpdate", "Import", "StockAdd",
                                  "StockGet", "StockGetArc", "StockGetForUpdate", "StockGetHistList",
                                  "StockMoveToArc", "StockUpdate"}) +
                 "};\n\n#endif\n");

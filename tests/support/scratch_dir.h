@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -55,6 +56,12 @@ public:
     return Str(file.string());
   }
   std::string read(const std::filesystem::path& relative) const { return readFile(dir_ / relative); }
+  // The names of the entries directly in it, hidden ones included.
+  std::set<std::string> names() const {
+    std::set<std::string> result;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) result.insert(entry.path().filename().string());
+    return result;
+  }
 
 private:
   std::filesystem::path dir_;

@@ -1,14 +1,17 @@
 // The XML window step of a project tree: the projects a project brings in get
-// their folders under .xml/, and the window-number register survives the run.
+// their folders under .xml/, and the window-number register survives the run,
+// also one that cannot be saved.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/process_state.h"
 #include "model/project.h"
 #include "tests/support/capture_stdout.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -76,4 +79,22 @@ TEST_F(XmlWindows, RegisterThatCannotBeSavedIsAWarning) {
   EXPECT_EQ(printXML(), "generating .. done\n done\n done\nWARNING! Cannot save Window ID file wid.txt\n done\n");
   EXPECT_TRUE(fs::is_directory("wid.txt"));
   EXPECT_TRUE(fs::is_directory(".xml/c"));
+}
+
+TEST_F(XmlWindows, RegisterThatFailsPartwayStaysWhole) {
+  // 3,500 entries (about 70 KB) that cannot be written again past 4 KB.
+  std::string entries;
+  for (int i = 1000; i < 4500; ++i) entries += "Class" + std::to_string(i) + "_List W" + std::to_string(i) + "01\n";
+  dir.write("wid.txt", entries);
+  std::string printed;
+  {
+    FileSizeLimit limit(4096);
+    printed = printXML();
+  }
+  EXPECT_EQ(printed, "generating .. done\n done\n done\nWARNING! Cannot save Window ID file wid.txt\n done\n");
+  std::string kept = dir.read("wid.txt");  // byte for byte as it was
+  EXPECT_EQ(kept.size(), entries.size());
+  EXPECT_TRUE(kept == entries);
+  // No temporary file stays behind.
+  EXPECT_EQ(dir.names(), (std::set<std::string>{".xml", "a.tsk", "b.tsk", "c.tsk", "main.tsk", "wid.txt"}));
 }

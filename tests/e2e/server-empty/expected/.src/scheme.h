@@ -1,0 +1,7 @@
+#ifndef _ENUMS__
+#define _ENUMS__
+#define AC_Colour 4420033 // shop
+#define AC_Size 4420034 // shop
+
+
+#endif
