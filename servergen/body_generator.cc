@@ -15,14 +15,9 @@
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
 #include "rt/output_file.h"
+#include "servergen/generated_project.h"
 
 namespace {
-
-Project& projectNamed(const Str& name) {
-  Project* project = projectMap.find(name);
-  if (!project) throw Str("The project ") + name + " is not registered, so its server body cannot be written.";
-  return *project;
-}
 
 // Whether the table's class in `project` has an object.
 bool hasObject(Project& project, const Str& table) {
@@ -64,7 +59,7 @@ std::list<Project*> baseProjects(const Project& p) {
 }  // namespace
 
 void BodyGenerator::Generate(bool) {
-  Project& p = projectNamed(project_);
+  Project& p = generatedProject(project_);
   const Str& P = project_;
   std::list<Str> tables = objectTables(p);
 
@@ -144,7 +139,7 @@ void BodyGenerator::Generate(bool) {
 // ancestors, root first. The chain ends at a parent the project does not
 // hold, and at a class met twice on it.
 void BodyGenerator::printInclude(ClassDesc* cls) {
-  Project& p = projectNamed(project_);
+  Project& p = generatedProject(project_);
   std::vector<ClassDesc*> chain;
   std::set<ClassDesc*> seen;
   for (ClassDesc* step = cls; step && seen.insert(step).second;) {

@@ -15,15 +15,11 @@
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
 #include "rt/output_file.h"
+#include "servergen/generated_project.h"
 #include "servergen/interface_methods_generator.h"
+#include "servergen/served_methods.h"
 
 namespace {
-
-Project& projectNamed(const Str& name) {
-  Project* project = projectMap.find(name);
-  if (!project) throw Str("The project ") + name + " is not loaded.";
-  return *project;
-}
 
 bool oneOf(const Str& name, std::initializer_list<const char*> names) {
   for (const char* n : names)
@@ -51,7 +47,7 @@ Str baseProject(const Str& self) {
 }  // namespace
 
 void InterfaceMethodsGenerator::GenerateEmpty() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   const Str& P = project_;
   std::cout << "i" << P << ".{cc,h} " << std::flush;
 
@@ -120,11 +116,8 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
 
   map.reset();
   while (map.next()) {
-    const MethodDesc& m = map.Body();
-    Str M = map.Name();
-    if (m.isInternal() || m.isNOHeader() || oneOf(M, {"Get", "GetAbstract", "GetForUpdate", "MoveToArc"})) continue;
-    Str name = oneOf(M, {"Add", "Update"}) ? map.IdPair().first + M : M;
-    h.line("  static void* $M$(class $P$ *,DataPacket *,unsigned);", {{"M", name}, {"P", P}});
+    if (isServed(map))
+      h.line("  static void* $M$(class $P$ *,DataPacket *,unsigned);", {{"M", entryPointName(map)}, {"P", P}});
   }
 
   h.line("};");
@@ -133,7 +126,7 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
 }
 
 void InterfaceMethodsGenerator::GenerateBung() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   const Str& P = project_;
   OutputFile file(".src/bung.cc");
   LineEmitter out(file.stream());

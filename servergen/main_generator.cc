@@ -106,7 +106,8 @@ void MainWriter::declarations() {
 }
 
 void MainWriter::environment() {
-  out.line("  snprintf( db_name, sizeof db_name, \"%s\", \"$P$/$P$$S$\" ) ;", {{"P", lit}, {"S", cppLiteralText(dbPostfix)}});
+  out.line("  snprintf( db_name, sizeof db_name, \"%s\", \"$P$/$P$$S$\" ) ;",
+           {{"P", lit}, {"S", cppLiteralText(dbPostfix)}});
   perOther("  $X$_DB=\"$x$\";");
   out.line("  if (value = getenv(\"WLNPort\")) sscanf(value, \"%d\", &portenv);");
   out.line("  else portenv = 9999;");
@@ -151,7 +152,8 @@ void MainWriter::arguments() {
   out.line("    if (!strncmp(argv[i], \"UserPsw=\", 8)) $C$;", {{"C", bounded("user_psw", "argv[i] + 8")}});
   out.line("    if (!strcmp(argv[i], \"-h\")) {");
   out.line("      cerr << \"Use: \" << argv[0] << \" [ Name=Value ... ]\" << endl;");
-  out.line("      cerr << \"Name is one of: WLNHost, WLNPort, DBName, DebugLevel, ACL, UserId, UserPsw, TraceLevel\" << endl;");
+  out.line("      cerr << \"Name is one of: WLNHost, WLNPort, DBName, DebugLevel, ACL, UserId, UserPsw, "
+           "TraceLevel\" << endl;");
   out.line("      return 0;");
   out.line("    }");
   out.line("  }");

@@ -12,6 +12,7 @@
 #include "rt/line_emitter.h"
 #include "rt/output_file.h"
 #include "servergen/output_ids.h"
+#include "servergen/served_methods.h"
 
 namespace {
 
@@ -30,10 +31,7 @@ private:
     const MethodDesc& m = project.methods.Body();
     return m.owner ? m.owner->Id() : project.methods.IdPair().first;
   }
-  Str stubName() {
-    Str name = project.methods.Name();
-    return name == "Add" || name == "Update" ? classId() + name : name;
-  }
+  Str stubName() { return entryPointName(project.methods); }
   Str structName() {
     Str name = project.methods.Name();
     return name == "Add" || name == "Update" || name == "Get" ? classId() + name : name;

@@ -6,7 +6,6 @@
 // back.
 #include "servergen/shell_generator.h"
 
-#include "model/class_desc.h"
 #include "model/methods_map.h"
 #include "model/process_state.h"
 #include "model/project.h"
@@ -14,6 +13,8 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/generated_project.h"
+#include "servergen/served_methods.h"
 
 namespace {
 
@@ -44,30 +45,12 @@ public:
   void writeSource();
 
 private:
-  // Whether the entry under the map's cursor gets an entry point: internal
-  // methods, those without a header and the reads the server answers itself
-  // are not served.
-  bool served() {
-    const MethodDesc& m = project.methods.Body();
-    Str name = project.methods.Name();
-    return !m.isInternal() && !m.isNOHeader() && name != "Get" && name != "GetAbstract" &&
-           name != "GetForUpdate" && name != "MoveToArc";
-  }
-  // The entry-point name of the entry under the cursor: Add and Update carry
-  // their class in front, taken from the key for a method a generator
-  // registered without a class record.
-  Str methodName() {
-    const MethodDesc& m = project.methods.Body();
-    Str name = project.methods.Name();
-    if (name != "Add" && name != "Update") return name;
-    return (m.owner ? m.owner->Id() : project.methods.IdPair().first) + name;
-  }
   // Runs `write` on every served entry, in map order.
   template <class Write>
   void forEachServed(Write write) {
     project.methods.reset();
     while (project.methods.next())
-      if (served()) write();
+      if (isServed(project.methods)) write();
   }
 
   void registerMethods();
@@ -78,7 +61,7 @@ private:
   void orvaleExecutor();
   void orvaleCompiler();
   void stub();
-  void readArguments();
+  void readArguments(const Str& M);
   void readArgument(const Attributes& arg, int position);
   void readFirstKey(const Attributes& key);
 
@@ -111,7 +94,8 @@ void ContainerWriter::writeHeader() {
   h.line("  static void* __OrvaleCompiler(srv$P$_Object *,DataPacket *,unsigned);", {{"P", P}});
   h.line("  static void* __EnumValues(srv$P$_Object *,DataPacket *,unsigned);", {{"P", P}});
   forEachServed([&] {
-    h.line("  static void* $M$(srv$P$_Object *,DataPacket *,unsigned);", {{"M", methodName()}, {"P", P}});
+    h.line("  static void* $M$(srv$P$_Object *,DataPacket *,unsigned);",
+           {{"M", entryPointName(project.methods)}, {"P", P}});
   });
   h.line("};");
   h.line("");
@@ -172,7 +156,7 @@ void ContainerWriter::registerMethods() {
 
 // The entry point of one served method with its argument descriptors.
 void ContainerWriter::registration() {
-  Str M = methodName();
+  Str M = entryPointName(project.methods);
   c.line("  RegisterMethod(\"$m$\", this,(void *(*)(...)) (void *(*)(class $P$ *,DataPacket *,unsigned))&$P$::$M$);",
          {{"m", cppLiteralText(M)}, {"P", P}, {"M", M}});
   c.line("  mh = FindMethod(\"$m$\");", {{"m", cppLiteralText(M)}});
@@ -364,7 +348,7 @@ void ContainerWriter::orvaleCompiler() {
 void ContainerWriter::stub() {
   MethodsMap& map = project.methods;
   const MethodDesc& m = map.Body();
-  Str M = methodName();
+  Str M = entryPointName(map);
   bool list = m.resultType == "ListResult";
   bool keyed = !m.isDPIn() && !map.getDWPK().isEmpty();
   c.line("void *$P$::$M$($P$ *ths,DataPacket *dp,unsigned a){", {{"P", P}, {"M", M}});
@@ -382,7 +366,7 @@ void ContainerWriter::stub() {
   if (m.isDPIn())
     c.line("    r = ths->impl->$M$( dp );", {{"M", M}});
   else
-    readArguments();
+    readArguments(M);
   if (m.isReport() && m.resultType == "ItemResult") c.line("    ((ItemResult*)r)->BeAsComplexResult();");
   errorEpilogue();
   if (list)
@@ -402,7 +386,7 @@ void ContainerWriter::stub() {
 
 // Reads, checks and converts the arguments of the entry under the cursor,
 // then calls the implementation.
-void ContainerWriter::readArguments() {
+void ContainerWriter::readArguments(const Str& M) {
   MethodsMap& map = project.methods;
   c.line("    Str error;");
   int position = 0;
@@ -410,27 +394,26 @@ void ContainerWriter::readArguments() {
   if (!map.getDWPK().isEmpty()) readFirstKey(*map.getDWPK().begin());
   c.line("    if(!error.IsNull()) throw error;");
   c.line("    r = ths->impl->$M$($A$);",
-         {{"M", methodName()},
+         {{"M", M},
           {"A", AttribList::joinArgLists(map.getInArgs().printArgs(), map.getDWPK().printNullArgs())}});
 }
 
 void ContainerWriter::readArgument(const Attributes& arg, int position) {
   Str ws = TypesPool.findType(arg.Type(), "WS");
-  Str validator = TypesPool.findType(arg.Type(), "SVALIDATOR");
-  bool required = arg.IsNotNull();
-  Str var = gen.NeedConvert(ws) ? Str("s") : arg.Id();
-  LineEmitter::Vars empty = {{"V", var}, {"L", cppLiteralText(labelOf(arg))}};
-  if (!gen.NeedConvert(ws)) {
+  bool converted = gen.NeedConvert(ws);
+  Str var = converted ? Str("s") : arg.Id();  // what the checks look at
+  if (converted) {
+    // A value that may arrive as text is read as text and converted.
+    c.line("    if( dp->Type($K$)==DP_STRING ) {", {{"K", Int(position).getstr()}});
+    c.line("      *dp >> s;");
+  } else {
     c.line("    *dp >> $I$;", {{"I", arg.Id()}});
-    if (required) c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";", empty);
-    c.put("$T$", {{"T", gen.printValidation(validator, var, !required)}});
-    return;
   }
-  // A value that may arrive as text is converted from it.
-  c.line("    if( dp->Type($K$)==DP_STRING ) {", {{"K", Int(position).getstr()}});
-  c.line("      *dp >> s;");
-  if (required) c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";", empty);
-  c.put("$T$", {{"T", gen.printValidation(validator, var, !required)}});
+  if (arg.IsNotNull())
+    c.line("    if($V$.IsNull()) error << \"$L$ cannot be empty. \";",
+           {{"V", var}, {"L", cppLiteralText(labelOf(arg))}});
+  c.put("$T$", {{"T", gen.printValidation(TypesPool.findType(arg.Type(), "SVALIDATOR"), var, !arg.IsNotNull())}});
+  if (!converted) return;
   c.line("      $I$=$C$;", {{"I", arg.Id()}, {"C", gen.Convert(ws, "s")}});
   c.line("    }");
   c.line("    else *dp >> $I$;", {{"I", arg.Id()}});
@@ -459,9 +442,7 @@ void ContainerWriter::readFirstKey(const Attributes& key) {
 }  // namespace
 
 void ShellGenerator::Generate(int emptyMode, bool) {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("The project ") + project_ + " is not registered, so its container cannot be written.";
-  ContainerWriter writer(*this, *project, header_, source_, emptyMode != 1);
+  ContainerWriter writer(*this, generatedProject(project_), header_, source_, emptyMode != 1);
   writer.writeHeader();
   writer.writeSource();
 }

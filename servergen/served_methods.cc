@@ -1,0 +1,17 @@
+#include "servergen/served_methods.h"
+
+#include "model/class_desc.h"
+
+bool isServed(MethodsMap& map) {
+  const MethodDesc& m = map.Body();
+  Str name = map.Name();
+  return !m.isInternal() && !m.isNOHeader() && name != "Get" && name != "GetAbstract" && name != "GetForUpdate" &&
+         name != "MoveToArc";
+}
+
+Str entryPointName(MethodsMap& map) {
+  const MethodDesc& m = map.Body();
+  Str name = map.Name();
+  if (name != "Add" && name != "Update") return name;
+  return (m.owner ? m.owner->Id() : map.IdPair().first) + name;
+}

@@ -1,0 +1,6 @@
+#include "ishop.h"
+
+
+#include "impl.cc"
+
+

@@ -1,0 +1,7 @@
+#ifndef _ENUMS__
+#define _ENUMS__
+#define AC_Grade 4250033 // core
+#define AC_Unit 5480033 // stock
+
+
+#endif
