@@ -193,7 +193,7 @@ void ContainerWriter::errorEpilogue() {
 }
 
 // Every item of every enumeration of the run, the types numbered from 33 in
-// name order.
+// name order. The text of an item is its value, as in enum_to_string_<P>.
 void ContainerWriter::enumValues() {
   c.line("void *$P$::__EnumValues($P$ *ths,DataPacket *dp,unsigned a) {", {{"P", P}});
   c.line("  ths->GUserID = ths->ruser;");
@@ -209,7 +209,7 @@ void ContainerWriter::enumValues() {
   for (const auto& [type, items] : TypesPool.InitsList()) {
     for (const ChkLine* item : *items)
       c.line("    lr->AppendValues((int)$N$, (int)$C$, (char*)\"$T$\");",
-             {{"N", Int(number).getstr()}, {"C", Int(item->code).getstr()}, {"T", cppLiteralText(item->comment)}});
+             {{"N", Int(number).getstr()}, {"C", Int(item->code).getstr()}, {"T", cppLiteralText(item->value)}});
     ++number;
   }
   c.line("    r=(Result*)lr;");

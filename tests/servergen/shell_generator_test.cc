@@ -41,7 +41,7 @@ protected:
     }
     TypesPool.AddType("Name", "CENSORED", "yes");
     // Enumerations are numbered in type-name order, whatever their codes.
-    TypesPool.AddInit("Kind", "Odd", "say \"hi\"\\", 7);
+    TypesPool.AddInit("Kind", "say \"hi\"\\", "odd", 7);
     TypesPool.AddInit("Alpha", "First", "first", 90);
     world.project("Base")->relation = 1;
     world.project("Stock");
@@ -99,7 +99,7 @@ TEST_F(FullContainer, ServedMethodsAndTheirStubs) {
   EXPECT_NE(source.find("  RegisterMethod(\"__OrvaleExecutor\", this,(void *(*)(...))&Shop::__OrvaleExecutor);\n"
                         "  RegisterMethod(\"__SQLExecutor\", this,(void *(*)(...))&Shop::__SQLExecutor);\n"),
             string::npos);
-  EXPECT_NE(source.find("    lr->AppendValues((int)33, (int)90, (char*)\"first\");\n"
+  EXPECT_NE(source.find("    lr->AppendValues((int)33, (int)90, (char*)\"First\");\n"
                         "    lr->AppendValues((int)34, (int)7, (char*)\"say \\\"hi\\\"\\\\\");\n"
                         "    r=(Result*)lr;\n"),
             string::npos);

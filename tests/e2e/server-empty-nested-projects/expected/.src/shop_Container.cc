@@ -43,8 +43,8 @@ void *shop::__EnumValues(shop *ths,DataPacket *dp,unsigned a) {
     lr->AddColumn("Type", AC_CODE);
     lr->AddColumn("Value", AC_CODE);
     lr->AddColumn("Line", AC_LTEXT);
-    lr->AppendValues((int)33, (int)1, (char*)"low");
-    lr->AppendValues((int)34, (int)1, (char*)"piece");
+    lr->AppendValues((int)33, (int)1, (char*)"Low");
+    lr->AppendValues((int)34, (int)1, (char*)"Piece");
     r=(Result*)lr;
   }
   catch(AException msg){

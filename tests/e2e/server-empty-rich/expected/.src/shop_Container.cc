@@ -117,9 +117,9 @@ void *shop::__EnumValues(shop *ths,DataPacket *dp,unsigned a) {
     lr->AddColumn("Type", AC_CODE);
     lr->AddColumn("Value", AC_CODE);
     lr->AddColumn("Line", AC_LTEXT);
-    lr->AppendValues((int)33, (int)4, (char*)"red");
-    lr->AppendValues((int)34, (int)0, (char*)"new");
-    lr->AppendValues((int)34, (int)1, (char*)"paid");
+    lr->AppendValues((int)33, (int)4, (char*)"Red");
+    lr->AppendValues((int)34, (int)0, (char*)"New");
+    lr->AppendValues((int)34, (int)1, (char*)"Paid");
     r=(Result*)lr;
   }
   catch(AException msg){
