@@ -942,25 +942,25 @@ unreferencibleGroups
 
 classEntryEnd
   : ';'
-  | '{' methodEntries '}'
+  | '{' methodAccessEntries '}'
   ;
 
-methodEntries
-  : methodEntry
-  | methodEntries methodEntry
+methodAccessEntries
+  : methodAccessEntry
+  | methodAccessEntries methodAccessEntry
   ;
 
 /* `granted` grants the method to the groups; `denied` hard-denies it, which
    no other right can undo. */
-methodEntry
-  : methodEntryHead methodGroups ';'
+methodAccessEntry
+  : methodAccessHead methodGroups ';'
   | IDENT "granted" "all" ';'
       { if (int result = applyMethodToAll($1, true)) END_PARSE_WITH(result); }
   | IDENT "denied" "all" ';'
       { if (int result = applyMethodToAll($1, false)) END_PARSE_WITH(result); }
   ;
 
-methodEntryHead
+methodAccessHead
   : IDENT "granted"
       { if (int result = beginMethodEntry($1, true)) END_PARSE_WITH(result); }
   | IDENT "denied"

@@ -257,6 +257,15 @@ TEST_F(ViewDecls, DeclaredAgain) {
   EXPECT_FALSE(view("C", "V")->IsDropDown());
 }
 
+TEST_F(ViewDecls, WindowEntriesAndMethodRightsDoNotMix) {
+  // A method right of a Groups section inside a window, and a window's
+  // method entry inside a class entry of a Groups section, are syntax errors.
+  EXPECT_EQ(run("Class C { Views { Window W \"w\" {\n Save granted admin; } } }\n"), 1);
+  EXPECT_EQ(printed, "\"main.tsk\", line 5: Error: syntax error before token granted\n");
+  EXPECT_EQ(rerun("Class C { }\nGroups { admin 1; C access granted {\n Save (\"Save\"): Save; } }\n"), 1);
+  EXPECT_EQ(printed, "\"main.tsk\", line 6: Error: syntax error before token (\n");
+}
+
 TEST_F(ViewDecls, ConditionsStayApart) {
   // An enumeration item's name on the left of a comparison is a column; a
   // view's conditions never take anything from an earlier view's.
