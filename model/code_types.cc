@@ -2,6 +2,7 @@
 
 #include "model/process_state.h"
 #include "model/types_house.h"
+#include "rt/cpp_literal.h"
 
 Str codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
 
@@ -11,4 +12,11 @@ Str declaredTypeOf(const Str& codeType) { return isCharPointer(codeType) ? Str("
 
 Str valueTypeOf(const Attributes& a) {
   return TypesPool.isEnum(a.Type()) ? a.Type() : TypesPool.findType(a.Type(), "WS");
+}
+
+Str initialValueOf(const Attributes& a) {
+  Str code = codeTypeOf(a);
+  bool text = isCharPointer(code) || code == "Str";
+  if (!text || a.DefInit() == "GUserID") return a.DefInit();
+  return "\"" + cppLiteralText(a.DefInit()) + "\"";
 }

@@ -14,3 +14,7 @@ Str declaredTypeOf(const Str& codeType);
 // The name of the attribute's value type in generated code (behind "AC_"):
 // the type's own name for an enumeration, else the type's field "WS".
 Str valueTypeOf(const Attributes& a);
+// The initial value of the attribute as a C++ expression: a text default of
+// a text column becomes a string literal; numbers, enumeration items and the
+// global GUserID stand as written.
+Str initialValueOf(const Attributes& a);

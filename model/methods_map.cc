@@ -51,7 +51,16 @@ void MethodsMap::addOutArg(const Str& id, const Str& type, const Str& comment, c
   arg.setPrefix(prefix);
   arg.setSuffix(suffix);
   cursor->second.output.pushAttrib(arg);
-  if (alsoKey) cursor->second.dwpk.pushAttrib(arg);
+  if (!alsoKey) return;
+  // Each key copy becomes a parameter of its own (<id>_PK), so a repeated id
+  // takes the smallest free number, as repeated output ids do.
+  AttribList& keys = cursor->second.dwpk;
+  if (keys.findAttrib(id)) {
+    int n = 1;
+    while (keys.findAttrib(id + n)) ++n;
+    arg.setId(id + n);
+  }
+  keys.pushAttrib(arg);
 }
 
 void MethodsMap::addInArgList(AttribList list, int hide, int notNull, const Str& idPrefix) {
@@ -122,6 +131,12 @@ bool MethodsMap::testByName(const Str& n) const {
 void MethodsMap::reset() { cursor = entries.end(); }
 
 bool MethodsMap::next() { return cursorNext(entries, cursor); }
+
+bool MethodsMap::seekClass(const Str& cls) {
+  cursor = entries.lower_bound(Key(cls, Str("")));
+  if (cursor != entries.end() && cursor->first.first != cls) cursor = entries.end();
+  return cursor != entries.end();
+}
 
 Str MethodsMap::Name() const { return cursor == entries.end() ? Str() : cursor->first.second; }
 

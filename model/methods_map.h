@@ -71,6 +71,10 @@ public:
   // answer empty texts there).
   void reset();
   bool next();
+  // Puts the cursor on the first entry of class `cls` and answers whether
+  // there is one; next() then walks on through that class's methods, which
+  // are adjacent since the map is keyed by class first.
+  bool seekClass(const Str& cls);
   Str Name() const;
   Key IdPair() const;
   MethodDesc& Body();

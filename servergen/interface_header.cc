@@ -51,8 +51,10 @@ void InterfaceMethodsGenerator::printHeader(Project& project) {
   for (const auto& [Q, other] : projectMap)
     if (Q != P && other->relation == 1 && other->parent == &project)
       bases << (bases.IsEmpty() ? " : public virtual " : ", public virtual ") << Q;
+  // A server that is the parent of several others reaches a child along
+  // each of them: the error manager is shared, so the child has one.
   if (bases.IsEmpty())
-    h.line("class $P$ : public ErrorManager {", {{"P", P}});
+    h.line("class $P$ : public virtual ErrorManager {", {{"P", P}});
   else
     h.line("class $P$$bases$ {", {{"P", P}, {"bases", bases}});
   h.line("public:");

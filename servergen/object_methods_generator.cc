@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/class_desc.h"
+#include "model/code_types.h"
 #include "model/methods.h"
 #include "model/process_state.h"
 #include "model/project.h"
@@ -522,7 +523,7 @@ Str ObjectLayerWriter::insertion(const AccessTable& t, LineEmitter& c, Str (*giv
   Str key;
   for (const Attributes& a : *t.columns) {
     if (!a.DefInit().IsEmpty()) {
-      c.line("  cache.$col$=$value$;", {{"col", a.Id()}, {"value", a.DefInit()}});
+      c.line("  cache.$col$=$value$;", {{"col", a.Id()}, {"value", initialValueOf(a)}});
     } else if (!a.IsProperty("SK")) {
       c.line("  cache.$col$=$value$;", {{"col", a.Id()}, {"value", given(a)}});
     } else {
@@ -560,6 +561,8 @@ void ObjectLayerWriter::writeConnector() {
   for (const char* name : {"kvtracer.h", "ordbms.h", "kvrdbms.h", "kvtypes.h", "kvcache.h"})
     h.line("#include <$H$>", {{"H", name}});
   h.line("");
+  // The wrapper's defaults name the enumeration items.
+  h.line("#include \"auto_consts.h\"");
   h.line("#include \"dbScheme.h\"");
   h.line("");
   for (const AccessTable& t : tables) h.line("#include \"b$T$.h\"", {{"T", t.T}});

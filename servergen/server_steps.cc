@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "model/project.h"
+#include "rt/fs.h"
 #include "rt/output_file.h"
 #include "servergen/body_generator.h"
 #include "servergen/dnull.h"
@@ -99,6 +100,8 @@ void Project::generateCppSources(bool checkOnly) {
     progress(name + "body.{cc,h} done");
   }
   {
+    // The help pages go one folder below the sources.
+    FS::Dir::fcreate(src("HTML"), false);
     OutputFile structs(src(name + "_Structs.orv"));
     OutputFile help(src(name + "help.html"));
     OrvaleGenerator script(structs.stream(), help.stream(), name);
@@ -157,6 +160,8 @@ void Project::generateQPX_DBWrapper() {
     header.close();
     source.close();
   }
+  // The constants of the enumeration items, which the wrapper's defaults name.
+  InterfaceMethodsGenerator(dnull, dnull, name).GenerateConsts();
   ObjectMethodsGenerator wrapper(name, true, true);
   wrapper.Generate(false);
   wrapper.GenerateDBConnector();

@@ -145,7 +145,7 @@ void StandardMethodsWriter::writeAdd(const TableLists& t) {
   }
   head("ErrorMessage", t, "Add", t.ADD);
   for (const Attributes& a : AttribList(t.K).getWithInit())
-    c.line("  $C$ $id$=$init$;", {{"C", TypesPool.findType(a.Type(), "C")}, {"id", a.Id()}, {"init", a.DefInit()}});
+    c.line("  $C$ $id$=$init$;", {{"C", TypesPool.findType(a.Type(), "C")}, {"id", a.Id()}, {"init", initialValueOf(a)}});
   c.put("$check$", {{"check", recordCheck(t, true)}});
   generator.printCheckOnNULL(t.ADD);
   generator.printCheckOnExist(t.ADD);
@@ -407,12 +407,21 @@ void InterfaceMethodsGenerator::Generate(bool withPlatformIncludes) {
   printHeader(*project);
 }
 
+namespace {
+
+// What a null test of a method parameter calls IsNull on: the parameter, or
+// for a character-pointer parameter, which has no IsNull of its own, the
+// text made of it (a null pointer gives a null text).
+Str nullTestOf(const Attributes& a) { return isCharPointer(codeTypeOf(a)) ? "Str(" + a.Id() + ")" : a.Id(); }
+
+}  // namespace
+
 void InterfaceMethodsGenerator::printCheckOnNULL(AttribList columns) {
   LineEmitter c(source_);
   for (const Attributes& a : columns)
     if (a.IsProperty("NOT"))
       c.line("  if($id$.IsNull()) throw Exc(\"$field$\") << Str(\"$name$\") << \"$empty$\";",
-             {{"id", a.Id()},
+             {{"id", nullTestOf(a)},
               {"field", trLiteral("Field ")},
               {"name", cppLiteralText(a.Name())},
               {"empty", trLiteral(" must not be empty. ")}});
@@ -427,10 +436,14 @@ void InterfaceMethodsGenerator::printCheckOnExist(AttribList columns) {
     const Str& R = first.RefClass();
     if (!project || !project->objects.count(R)) continue;
     auto referenced = project->classes.find(R);
+    // A singular class keeps its one row without checkID: nothing to check.
+    if (referenced != project->classes.end() && referenced->second && referenced->second->IsSingular()) continue;
     Str alias = referenced == project->classes.end() || !referenced->second ? Str("")
                                                                              : referenced->second->ClassAlias();
-    c.line("  if($nulls$ !(o$R$.checkID($args$)) )",
-           {{"nulls", first.IsNotNull() ? Str("") : fk.printNotNulls()}, {"R", R}, {"args", fk.printArgs()}});
+    Str nulls("");
+    if (!first.IsNotNull())
+      for (const Attributes& a : fk) nulls << "!" << nullTestOf(a) << ".IsNull() && ";
+    c.line("  if($nulls$ !(o$R$.checkID($args$)) )", {{"nulls", nulls}, {"R", R}, {"args", fk.printArgs()}});
     c.line("    throw Exc(\"$table$\") << Msg(\"$RA$\").what() << \"$lacks$\"$throw$ << \".\";",
            {{"table", trLiteral("Table ")},
             {"RA", cppLiteralText(alias)},

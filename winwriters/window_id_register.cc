@@ -10,6 +10,9 @@
 bool WindowIdRegister::load(const Str& path) {
   std::error_code absence;
   if (!std::filesystem::exists(path.std(), absence) && !absence) return true;  // no register yet
+  // A register that is no regular file (a device such as /dev/zero, a pipe)
+  // could feed lines without end: it counts as unreadable and is kept.
+  if (!std::filesystem::is_regular_file(path.std(), absence)) return false;
   try {
     IO::File file(path, "r");
     IO::BufferedReader reader(file);

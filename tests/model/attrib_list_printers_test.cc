@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/attrib_list.h"
+#include "model/code_types.h"
 #include "model/windows.h"
 #include "model_world.h"
 
@@ -136,4 +137,18 @@ TEST_F(Printers, ItemResultLabels) {
   EXPECT_THROW(listOf({town}).printIRAppend("X", "", 0), Str);
   town.setDefRef("Towns", "City", "P");
   EXPECT_THROW(listOf({town}).printIRAppend("X", "", 0), Str);
+}
+
+TEST_F(Printers, InitialValuesAsExpressions) {
+  TypesPool.AddType("Label", "C", "char *");
+  TypesPool.AddType("Word", "C", "Str");
+  auto withInit = [](const char* type, const char* init) {
+    Attributes a("a", type, "P", "C", "", "");
+    a.setDefs(init, 0, "", 0);
+    return initialValueOf(a).std();
+  };
+  EXPECT_EQ(withInit("Label", "no \"name\""), "\"no \\\"name\\\"\"");
+  EXPECT_EQ(withInit("Word", "x"), "\"x\"");
+  EXPECT_EQ(withInit("Label", "GUserID"), "GUserID");
+  EXPECT_EQ(withInit("Integer", "1"), "1");
 }

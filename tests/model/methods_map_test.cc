@@ -128,3 +128,23 @@ TEST(MethodsMap, LookupsByFullName) {
   map.deleteMethod("A", "B :: C");
   EXPECT_EQ(map.findByName("A :: B :: C")->resultType, "second");
 }
+
+TEST(MethodsMap, RepeatedKeyCopiesAndOneClassRange) {
+  MethodsMap map;
+  map.addMethod("Order", "Rows", "ListResult", "", "", 0, nullptr);
+  // Each key copy becomes a parameter of its own: a repeated id is numbered
+  // in the key list, while the outputs keep the ids until they are numbered.
+  for (const char* id : {"id", "day", "id", "id"}) map.addOutArg(id, "Integer", "", "", "", 0, "", 1, "", "");
+  EXPECT_EQ(ids(map.getDWPK()), (Names{"id", "day", "id1", "id2"}));
+  EXPECT_EQ(ids(map.getOutArgs()), (Names{"id", "day", "id", "id"}));
+
+  map.addMethod("Ord", "z", "R", "", "", 0, nullptr);
+  map.addMethod("Order", "Add", "R", "", "", 0, nullptr);
+  map.addMethod("Orders", "a", "R", "", "", 0, nullptr);
+  Names walked;
+  for (bool on = map.seekClass("Order"); on && map.IdPair().first == "Order"; on = map.next())
+    walked.push_back(map.Name().std());
+  EXPECT_EQ(walked, (Names{"Add", "Rows"}));
+  EXPECT_FALSE(map.seekClass("Other"));
+  EXPECT_THROW(map.Body(), Str);  // no entry of that class: the cursor is at the end
+}

@@ -460,7 +460,7 @@ TEST_F(StandardMethods, KeysReferencesDeclaredMethodsAndASingularClass) {
   // name and the internal method stay out; the declared Update is named
   // after its class; a data-packet method takes the packet.
   EXPECT_EQ(header.str(),
-            headerHead("shop", "", " : public ErrorManager") +
+            headerHead("shop", "", " : public virtual ErrorManager") +
                 "  bCustomer oCustomer;\n  bInvoice oInvoice;\n  bSetup oSetup;\n  bStock oStock;\n" +
                 headerMiddle("shop") +
                 "  ErrorMessage * CustomerAdd ( int , Str );\n"
@@ -688,7 +688,7 @@ ListResult * firm :: PartyGetHistList (int id, int SortNo ) {
 
   // The derived classes' Get is left out of the header.
   EXPECT_EQ(header.str(),
-            headerHead("firm", "", " : public ErrorManager") +
+            headerHead("firm", "", " : public virtual ErrorManager") +
                 "  bClient oClient;\n  bCompany oCompany;\n  bParty oParty;\n  bPerson oPerson;\n" +
                 headerMiddle("firm") +
                 "  ErrorMessage * ClientAdd ( int , Str , int );\n"

@@ -59,4 +59,9 @@ TEST_F(WindowIds, MissingRegisterIsEmptyAndUnreadableOneIsReported) {
   EXPECT_FALSE(unreadable.load(dir.at("taken")));
   EXPECT_FALSE(unreadable.save(dir.at("taken")));
   EXPECT_TRUE(fs::is_directory(dir / "taken"));
+
+  // A register linked to an endless device is unreadable, not read forever.
+  fs::create_symlink("/dev/zero", dir / "endless");
+  WindowIdRegister endless;
+  EXPECT_FALSE(endless.load(dir.at("endless")));
 }

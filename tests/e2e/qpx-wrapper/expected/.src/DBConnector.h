@@ -7,6 +7,7 @@
 #include <kvtypes.h>
 #include <kvcache.h>
 
+#include "auto_consts.h"
 #include "dbScheme.h"
 
 #include "bClient.h"

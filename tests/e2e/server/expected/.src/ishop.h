@@ -7,7 +7,7 @@
 #include <comm.h>
 #include <orvale.h>
 
-class shop : public ErrorManager {
+class shop : public virtual ErrorManager {
 public:
 
   class shop* impl;

@@ -1,0 +1,2 @@
+// Stands in for the platform header <blobstore.h>.
+#include "platform.h"

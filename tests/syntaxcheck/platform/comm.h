@@ -1,0 +1,2 @@
+// Stands in for the platform header <comm.h>.
+#include "platform.h"

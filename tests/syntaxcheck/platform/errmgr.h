@@ -1,0 +1,2 @@
+// Stands in for the platform header <errmgr.h>.
+#include "platform.h"

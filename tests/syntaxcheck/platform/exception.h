@@ -1,0 +1,2 @@
+// Stands in for the platform header <exception.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <filters.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <fs/dir.hpp>.
+#include "../platform.h"

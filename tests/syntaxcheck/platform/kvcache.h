@@ -1,0 +1,2 @@
+// Stands in for the platform header <kvcache.h>.
+#include "platform.h"

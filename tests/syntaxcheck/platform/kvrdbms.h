@@ -1,0 +1,2 @@
+// Stands in for the platform header <kvrdbms.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <kvtracer.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <kvtypes.h>.
+#include "platform.h"

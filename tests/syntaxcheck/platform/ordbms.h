@@ -1,0 +1,2 @@
+// Stands in for the platform header <ordbms.h>.
+#include "platform.h"

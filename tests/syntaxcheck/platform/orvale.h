@@ -1,0 +1,2 @@
+// Stands in for the platform header <orvale.h>.
+#include "platform.h"

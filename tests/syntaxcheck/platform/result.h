@@ -1,0 +1,2 @@
+// Stands in for the platform header <result.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <rresult.h>.
+#include "platform.h"

@@ -1,0 +1,2 @@
+// Stands in for the platform header <serrmgr.h>.
+#include "platform.h"
