@@ -1,5 +1,7 @@
 #include "model/attributes.h"
 
+#include <algorithm>
+
 #include "model/process_state.h"
 #include "model/types_house.h"
 
@@ -16,21 +18,20 @@ Attributes::Attributes() : data_(std::make_shared<Data>()) {}
 Attributes::Attributes(const Str& id, const Str& type, const Str& project, const Str& curClass,
                        const Str& name, const Str& p1, const Str& p2, const Str& p3)
     : data_(std::make_shared<Data>()) {
-  data_->name_ = name;
-  data_->id_ = id;
-  data_->idSOAP_ = id;
-  data_->type_ = type;
-  data_->project_ = project;
-  data_->curClass_ = curClass;
+  setText(Field::name, name);
+  setText(Field::id, id);
+  setText(Field::idSOAP, id);
+  setText(Field::type, type);
+  setText(Field::project, project);
+  setText(Field::curClass, curClass);
   for (const Str* word : {&p1, &p2, &p3})
     if (!word->IsEmpty()) addProperty(*word);
 }
 
 Attributes::Attributes(const Str& newId, const Attributes& src) : Attributes(src) {
-  Data& data = own();
-  data.id_ = newId;
-  data.idSOAP_ = newId;
-  data.projectPatch_ = Str();
+  setText(Field::id, newId);
+  setText(Field::idSOAP, newId);
+  setText(Field::projectPatch, Str());
 }
 
 Attributes::Data& Attributes::own() {
@@ -38,14 +39,42 @@ Attributes::Data& Attributes::own() {
   return *data_;
 }
 
-Str Attributes::DefInitValue() const {
-  return data_->defInitValue_.IsEmpty() ? data_->defInit_ : data_->defInitValue_;
+const Str& Attributes::text(Field field) const {
+  static const Str none;
+  for (const auto& [held, value] : data_->texts)
+    if (held == field) return value;
+  return none;
 }
 
-bool Attributes::isStatic() const { return data_->defUpdate_ == staticMarker; }
+void Attributes::setText(Field field, const Str& value) {
+  // Looked up before the change: `value` may be a text of this record.
+  auto held = std::find_if(data_->texts.begin(), data_->texts.end(), [&](const auto& t) { return t.first == field; });
+  if (held == data_->texts.end() && value.IsNull()) return;
+  Str copy = value;
+  Data& data = own();
+  for (auto& [f, text] : data.texts)
+    if (f == field) {
+      text = std::move(copy);
+      return;
+    }
+  // Grown by one at a time: an attribute holds few texts and many copies.
+  data.texts.reserve(data.texts.size() + 1);
+  data.texts.emplace_back(field, std::move(copy));
+}
+
+Str Attributes::DefInitValue() const { return text(Field::defInitValue).IsEmpty() ? text(Field::defInit) : text(Field::defInitValue); }
+
+bool Attributes::isStatic() const { return text(Field::defUpdate) == staticMarker; }
+
+const WinLocator& Attributes::getDefRef() const {
+  static const WinLocator none;
+  return data_->defRef_ ? *data_->defRef_ : none;
+}
+
+void Attributes::setDefRef(const WinLocator& ref) { own().defRef_ = std::make_shared<const WinLocator>(ref); }
 
 void Attributes::setDefRef(const Str& window, const Str& cls, const Str& project) {
-  own().defRef_ = WinLocator(project, cls, window);
+  setDefRef(WinLocator(project, cls, window));
 }
 
 bool Attributes::IsProperty(const char* word) const {
@@ -58,16 +87,15 @@ bool Attributes::IsNotNull() const {
 }
 
 void Attributes::setDefs(const Str& init, int initKind, const Str& update, int updateKind) {
-  Data& data = own();
   switch (initKind) {
     case -1:
     case 0:
-      data.defInit_ = init;
+      setText(Field::defInit, init);
       break;
     case 1:
     case 2:
-      data.defInit_ = init;
-      if (const ChkLine* item = TypesPool.findItem(data.type_, init)) data.defInitValue_ = Str() << item->code;
+      setText(Field::defInit, init);
+      if (const ChkLine* item = TypesPool.findItem(text(Field::type), init)) setText(Field::defInitValue, Str() << item->code);
       break;
     default:
       throw invalidKind();
@@ -77,10 +105,10 @@ void Attributes::setDefs(const Str& init, int initKind, const Str& update, int u
     case 0:
     case 1:
     case 2:
-      data.defUpdate_ = update;
+      setText(Field::defUpdate, update);
       break;
     case 3:
-      data.defUpdate_ = staticMarker;
+      setText(Field::defUpdate, staticMarker);
       break;
     default:
       throw invalidKind();

@@ -3,6 +3,8 @@
 // table, a method argument and an element of every attribute list.
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "model/locators.h"
 #include "rt/str.h"
@@ -20,47 +22,47 @@ public:
   Attributes(const Attributes&) = default;
   Attributes& operator=(const Attributes&) = default;
 
-  const Str& Name() const { return data_->name_; }
-  const Str& Id() const { return data_->id_; }
-  const Str& IdSOAP() const { return data_->idSOAP_; }
-  const Str& Type() const { return data_->type_; }
-  const Str& Project() const { return data_->project_; }
-  const Str& ProjectPatch() const { return data_->projectPatch_; }
-  const Str& CurClass() const { return data_->curClass_; }
-  const Str& RefClass() const { return data_->refClass_; }
-  const Str& RefAttr() const { return data_->refAttr_; }
+  const Str& Name() const { return text(Field::name); }
+  const Str& Id() const { return text(Field::id); }
+  const Str& IdSOAP() const { return text(Field::idSOAP); }
+  const Str& Type() const { return text(Field::type); }
+  const Str& Project() const { return text(Field::project); }
+  const Str& ProjectPatch() const { return text(Field::projectPatch); }
+  const Str& CurClass() const { return text(Field::curClass); }
+  const Str& RefClass() const { return text(Field::refClass); }
+  const Str& RefAttr() const { return text(Field::refAttr); }
   int Number() const { return data_->number_; }
   bool IsVirtual() const { return data_->virtual_ != 0; }
-  const Str& DefInit() const { return data_->defInit_; }
+  const Str& DefInit() const { return text(Field::defInit); }
   // The numeric code of an enumerated initial value when there is one, else
   // the initial value as written.
   Str DefInitValue() const;
-  const Str& DefUpdate() const { return data_->defUpdate_; }
-  const Str& Group() const { return data_->group_; }
-  const Str& Prefix() const { return data_->prefix_; }
-  const Str& Suffix() const { return data_->suffix_; }
-  const Str& Comment() const { return data_->comment_; }
-  const Str& Hint() const { return data_->hint_; }
-  const WinLocator& getDefRef() const { return data_->defRef_; }
+  const Str& DefUpdate() const { return text(Field::defUpdate); }
+  const Str& Group() const { return text(Field::group); }
+  const Str& Prefix() const { return text(Field::prefix); }
+  const Str& Suffix() const { return text(Field::suffix); }
+  const Str& Comment() const { return text(Field::comment); }
+  const Str& Hint() const { return text(Field::hint); }
+  const WinLocator& getDefRef() const;
   bool isStatic() const;  // the update value is the static marker
-  bool IsRef() const { return !data_->refClass_.IsEmpty(); }
+  bool IsRef() const { return !text(Field::refClass).IsEmpty(); }
 
-  void setName(const char* name) { own().name_ = name; }
-  void setId(const Str& id) { own().id_ = id; }
-  void setType(const Str& type) { own().type_ = type; }
-  void setProjectPatch(const Str& patch) { own().projectPatch_ = patch; }
-  void setCurClass(const Str& cls) { own().curClass_ = cls; }
-  void setRefClass(const Str& cls) { own().refClass_ = cls; }
-  void setRefAttr(const Str& attr) { own().refAttr_ = attr; }
+  void setName(const char* name) { setText(Field::name, name); }
+  void setId(const Str& id) { setText(Field::id, id); }
+  void setType(const Str& type) { setText(Field::type, type); }
+  void setProjectPatch(const Str& patch) { setText(Field::projectPatch, patch); }
+  void setCurClass(const Str& cls) { setText(Field::curClass, cls); }
+  void setRefClass(const Str& cls) { setText(Field::refClass, cls); }
+  void setRefAttr(const Str& attr) { setText(Field::refAttr, attr); }
   void setNumber(int number) { own().number_ = number; }
   void SetVirtual() { own().virtual_ = 1; }
-  void setDefInitValue(const Str& value) { own().defInitValue_ = value; }
-  void setGroup(const Str& group) { own().group_ = group; }
-  void setPrefix(const Str& prefix) { own().prefix_ = prefix; }
-  void setSuffix(const Str& suffix) { own().suffix_ = suffix; }
-  void setComment(const Str& comment) { own().comment_ = comment; }
-  void setHint(const Str& hint) { own().hint_ = hint; }
-  void setDefRef(const WinLocator& ref) { own().defRef_ = ref; }
+  void setDefInitValue(const Str& value) { setText(Field::defInitValue, value); }
+  void setGroup(const Str& group) { setText(Field::group, group); }
+  void setPrefix(const Str& prefix) { setText(Field::prefix, prefix); }
+  void setSuffix(const Str& suffix) { setText(Field::suffix, suffix); }
+  void setComment(const Str& comment) { setText(Field::comment, comment); }
+  void setHint(const Str& hint) { setText(Field::hint, hint); }
+  void setDefRef(const WinLocator& ref);
   // The names come window first; the locator keeps them project first.
   void setDefRef(const Str& window, const Str& cls, const Str& project);
 
@@ -75,35 +77,43 @@ public:
   void setDefs(const Str& init, int initKind, const Str& update, int updateKind);
 
 private:
+  // The texts of an attribute, in the order they are kept.
+  enum class Field : unsigned char {
+    name,          // display name
+    id,
+    idSOAP,        // id in the SOAP and WSDL output
+    type,          // base type or class id
+    project,       // project in which a class-typed type is looked up
+    projectPatch,  // patch section that declared the attribute
+    curClass,      // owning class
+    refClass,      // referenced class; non-empty for a reference
+    refAttr,       // referenced attribute
+    defInit,
+    defInitValue,  // numeric code of an enumerated initial value
+    defUpdate,     // update value or the static marker
+    group,         // screen group
+    prefix,        // label prefix
+    suffix,        // label suffix
+    comment,
+    hint,
+  };
+
   // The fields. Attribute lists, tables and method signatures hold many
   // copies of the same attribute; the copies share one Data and a copy gets
   // fields of its own only when it is changed, so copying a list of columns
-  // costs a pointer per column instead of all its texts.
+  // costs a pointer per column instead of all its texts. Most of the texts
+  // of any one attribute are never set, so only those set are kept.
   struct Data {
-    Str name_;          // display name
-    Str id_;
-    Str idSOAP_;        // id in the SOAP and WSDL output
-    Str type_;          // base type or class id
-    Str project_;       // project in which a class-typed type is looked up
-    Str projectPatch_;  // patch section that declared the attribute
-    Str curClass_;      // owning class
-    Str refClass_;      // referenced class; non-empty for a reference
-    Str refAttr_;       // referenced attribute
-    int number_ = 0;    // ordinal of the column in its table
+    std::vector<std::pair<Field, Str>> texts;  // a text not held is null
+    int number_ = 0;                           // ordinal of the column in its table
     int virtual_ = 0;
-    Str defInit_;
-    Str defInitValue_;  // numeric code of an enumerated initial value
-    Str defUpdate_;     // update value or the static marker
-    Str group_;         // screen group
-    Str prefix_;        // label prefix
-    Str suffix_;        // label suffix
-    Str comment_;
-    Str hint_;
-    WinLocator defRef_;  // window from which a default value is picked
-    std::map<Str, int> properties_;  // a word is set when its value is 1
+    std::shared_ptr<const WinLocator> defRef_;  // window from which a default value is picked
+    std::map<Str, int> properties_;             // a word is set when its value is 1
   };
   // The fields, made this record's own before a change.
   Data& own();
+  const Str& text(Field field) const;
+  void setText(Field field, const Str& value);
 
   std::shared_ptr<Data> data_;
 };

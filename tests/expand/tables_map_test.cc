@@ -89,4 +89,9 @@ TEST(TablesMap, SubclassQueries) {
   EXPECT_EQ(names(p->tables.getChildrenList("A")), (Names{"B", "C"}));
   EXPECT_TRUE(p->tables.getChildrenList("C").empty());
   EXPECT_EQ(names(p->tables.getDescendanceList("A")), (Names{"B", "D", "C"}));
+  // Classes declared after a query are found by the next one.
+  ModelWorld::add(p, new ClassDesc("BB", *a));
+  ModelWorld::add(p, new ClassDesc("E", *ModelWorld::add(p, new ClassDesc("CC", 0, ""))));
+  EXPECT_EQ(names(p->tables.getDescendanceList("A")), (Names{"B", "D", "BB", "C"}));
+  EXPECT_EQ(names(p->tables.getChildrenList("CC")), (Names{"E"}));
 }

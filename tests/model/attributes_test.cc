@@ -62,6 +62,40 @@ TEST(Attributes, DefaultValues) {
   resetProcessState();
 }
 
+// Copies share their fields until one changes: a change to either side must
+// never show in the other, and a text set empty stays apart from one never set.
+TEST(Attributes, CopiesChangeIndependently) {
+  Attributes column("price", "Money", "P", "Book", "Price", "NOT");
+  column.setDefRef("Picker", "Book", "P");
+  Attributes copy = column;
+  Attributes copyOfCopy = copy;
+
+  copy.setName("Cost");
+  copy.addProperty("INDEX");
+  copy.removeProperty("NOT");
+  copy.setDefRef("Other", "Shelf", "Q");
+  copy.setComment("");
+  EXPECT_EQ(column.Name(), "Price");
+  EXPECT_TRUE(column.IsProperty("NOT") && !column.IsProperty("INDEX"));
+  EXPECT_EQ(column.getDefRef().window, "Picker");
+  EXPECT_TRUE(column.Comment().IsNull());
+  EXPECT_FALSE(copy.Comment().IsNull());
+  EXPECT_TRUE(copy.Comment().IsEmpty());
+  EXPECT_EQ(copyOfCopy.Name(), "Price");
+
+  column.setId("cost");
+  column.setNumber(3);
+  EXPECT_EQ(copy.Id(), "price");
+  EXPECT_EQ(copyOfCopy.Id(), "price");
+  EXPECT_EQ(copyOfCopy.Number(), 0);
+  // A record given one of its own texts, and a copy's text, keeps its value.
+  column.setHint(column.Id());
+  copy.setGroup(copyOfCopy.Type());
+  EXPECT_EQ(column.Hint(), "cost");
+  EXPECT_EQ(copy.Group(), "Money");
+  EXPECT_TRUE(copyOfCopy.Group().IsNull());
+}
+
 TEST(Locators, AttrLocatorComparesTheThreeNamesOnly) {
   AttrLocator plain("P", "id", "Person", "", false, false);
   AttrLocator marked("P", "id", "Person", "Number", true, true);
