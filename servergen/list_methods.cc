@@ -397,10 +397,14 @@ AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc* cls, ViewWindow* vi
   }
   Project& home = projectOr(out->PName, own);
   const Attributes* reference = cls->GetAttribute(out->SName);
-  const Str table = reference && home.tables.haveTable(reference->Type()) && reference->Id() != reference->Type()
-                        ? reference->Type()
-                        : out->SName;
-  AttribList* columns = home.tables.getAttribList(table);
+  // A reference column reads the table in the project of the referenced
+  // class, as the list's own column does; the returned column's project
+  // holds no table of a class that another project declares.
+  Project& typeHome = reference ? projectOr(reference->Project(), home) : home;
+  const bool throughReference = reference && typeHome.tables.haveTable(reference->Type()) &&
+      reference->Id() != reference->Type();
+  const Str table = throughReference ? reference->Type() : out->SName;
+  AttribList* columns = (throughReference ? typeHome : home).tables.getAttribList(table);
   if (!columns) throw unresolvedDetails(1925, *view, table, out->FName);
   if (const Attributes* column = columns->findAttrib(out->FName)) result.pushAttrib(*column);
   return result;
