@@ -18,7 +18,7 @@ public:
   explicit AncestorGuard(const ClassDesc* start) { seen.insert(start); }
   void visit(const ClassDesc* cls) {
     if (!seen.insert(cls).second)
-      throw Str("case_str:") + tr(" Class ") + cls->Id() + tr(" in the Project ") + cls->Container() +
+      throw Str("case_str:421") + tr(" Class ") + cls->Id() + tr(" in the Project ") + cls->Container() +
           tr(" is its own ancestor. ");
   }
 
@@ -152,7 +152,7 @@ AttribList ClassDesc::keyOf(std::set<const ClassDesc*>& expanding) const {
   // A key column typed by a class that is already being expanded would
   // expand forever.
   if (!expanding.insert(this).second)
-    throw Str("case_str:") + tr(" Class ") + id_ + tr(" in the Project ") + container_ +
+    throw Str("case_str:420") + tr(" Class ") + id_ + tr(" in the Project ") + container_ +
         tr(" has a key that refers to itself. ");
   AttribList key;
   for (const Str& id : attributeOrder_) {

@@ -124,7 +124,7 @@ TEST(ClassDesc, KeysExpandClassTypedColumns) {
     node->getPK();
     ADD_FAILURE() << "a key referring to its own class was expanded";
   } catch (const Str& error) {
-    EXPECT_EQ(error, "case_str: Class Node in the Project P has a key that refers to itself. ");
+    EXPECT_EQ(error, "case_str:420 Class Node in the Project P has a key that refers to itself. ");
   }
 }
 
@@ -191,7 +191,7 @@ TEST(ClassDesc, ParentChainThatLoopsIsAnError) {
       EXPECT_EQ(error, expected) << what;
     }
   };
-  const char* loopAtA = "case_str: Class A in the Project P is its own ancestor. ";
+  const char* loopAtA = "case_str:421 Class A in the Project P is its own ancestor. ";
   expectLoop([&] { a->Top(); }, "Top", loopAtA);
   expectLoop([&] { c->Granny(); }, "Granny", loopAtA);
   expectLoop([&] { a->GetAttribute("none"); }, "GetAttribute", loopAtA);
@@ -199,7 +199,7 @@ TEST(ClassDesc, ParentChainThatLoopsIsAnError) {
   expectLoop([&] { a->HaveParent("none"); }, "HaveParent", loopAtA);
   expectLoop([&] { a->getFullAttribList(); }, "getFullAttribList", loopAtA);
   expectLoop([&] { a->isReloadedMethod("none"); }, "isReloadedMethod", loopAtA);
-  expectLoop([&] { b->Top(); }, "Top of B", "case_str: Class B in the Project P is its own ancestor. ");
+  expectLoop([&] { b->Top(); }, "Top of B", "case_str:421 Class B in the Project P is its own ancestor. ");
   EXPECT_TRUE(a->HaveParent("B"));  // found before going round
 }
 
