@@ -94,6 +94,8 @@ Str AttribList::printInterfaceTypes() const {
 Str AttribList::printInterfaceNullTypes() const {
   return joined(attributes, "", ", ", [](const Attributes& a) {
     Str type = codeTypeOf(a);
+    // A pointer type has no "T()" form, and "char*=" would read as "char *=".
+    if (isCharPointer(type)) return type + " =0";
     return type + "=" + type + "()";
   });
 }

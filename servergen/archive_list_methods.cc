@@ -26,10 +26,12 @@ bool hasArchiveForm(Project& own, const ClassDesc& cls, const ViewWindow& view, 
   return true;
 }
 
-// The joins along the foreign keys of the tables, each "a == b".
+// The joins along the foreign keys of the tables, each "a == b". They are
+// the list's own joins: an archive table's inherited part, or a table of
+// another project, is joined as in the list, not read as a cross product.
 Str foreignKeyJoinText(Project& own, const TableDesc& desc) {
   Str joins("");
-  for (const ForeignKeyJoin& join : foreignKeyJoins(own, desc, false, false))
+  for (const ForeignKeyJoin& join : foreignKeyJoins(own, desc))
     joins << (joins.IsEmpty() ? "" : " && ") << "p" << join.alias << "->" << join.column.Id() << " == p"
           << join.target << "->" << join.column.RefAttr();
   return joins;

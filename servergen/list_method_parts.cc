@@ -56,10 +56,10 @@ Str referenceNameOf(const Attributes& column) {
   return column.Id().substr(0, id > ref ? id - ref : 0);
 }
 
-std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc, bool ownParts, bool entryProjects) {
+std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc) {
   std::vector<ForeignKeyJoin> joins;
   for (const auto& [alias, entry] : desc.tables) {
-    Project& home = entryProjects ? projectOr(entry.table.project, own) : own;
+    Project& home = projectOr(entry.table.project, own);
     AttribList* tableColumns = home.tables.getAttribList(entry.table.table);
     if (!tableColumns) continue;
     AttribList columns(*tableColumns);
@@ -67,7 +67,7 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc,
     for (AttribList group = columns.findNextFK(n); !group.isEmpty(); group = columns.findNextFK(n)) {
       const Attributes& first = *group.begin();
       Str target = first.Id() == first.RefAttr() ? first.RefClass() : referenceNameOf(first);
-      if (ownParts && desc.tables.count(alias + target))
+      if (desc.tables.count(alias + target))
         target = alias + target;
       else if (!desc.tables.count(target)) {
         if (!desc.tables.count(first.RefClass())) continue;

@@ -49,14 +49,15 @@ struct ForeignKeyJoin {
   Str target;
 };
 // The joins along the foreign keys of the join's tables, in alias order and
-// column order. A group of foreign-key columns points to the entry named
-// after its reference (or after the referenced class when the reference is
-// named like it), else to the referenced class's entry; a group whose target
-// is no entry, or is the table itself, is not joined. `ownParts`: a target
-// is first looked for as a part of the table, under its alias + the target.
-// `entryProjects`: a table's columns come from the project of its entry,
-// else from the own project.
-std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc, bool ownParts, bool entryProjects);
+// column order; a table's columns come from the project of its entry. A
+// group of foreign-key columns points to the table's own part named after
+// the group's target (its alias + the target), else to the entry named after
+// the target, else to the referenced class's entry; the target is the
+// group's reference, or the referenced class when the reference is named
+// like it. A group whose target is no entry, or is the table itself, is not
+// joined. The list and its archive join alike, so that the inherited part of
+// a table is never left unjoined.
+std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc);
 
 // The "r->AddColumn" lines of the projected columns, then the footer, the
 // cursor copy, the sort and the return that end the method.

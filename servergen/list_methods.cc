@@ -5,6 +5,7 @@
 // list result. A key-filtered list also takes the columns of one foreign-key
 // group of the class as arguments. Each method is registered in the method
 // map; the tables it joined are handed back for the archive list.
+#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -49,6 +50,7 @@ private:
   void writeTypeRestriction();
   void writeViewConditions();
   void writeKeyFilterAndClose();
+  std::size_t returnedColumnIndex();
   void registerMethod(const Str& methodName);
 
   // Starts the next condition: the cursor's selection call before the first,
@@ -265,7 +267,7 @@ void ListMethodWriter::writeKeyJoins() {
 
 // Every table is joined to the tables its foreign keys point to.
 void ListMethodWriter::writeForeignKeyJoins() {
-  for (const ForeignKeyJoin& join : foreignKeyJoins(own, *desc, true, true)) {
+  for (const ForeignKeyJoin& join : foreignKeyJoins(own, *desc)) {
     nextCondition(" && ");
     conditions << "p" << join.alias << "->" << join.column.Id() << "==p" << join.target << "->"
                << join.column.RefAttr();
@@ -330,20 +332,36 @@ void ListMethodWriter::writeViewConditions() {
   }
 }
 
-// The optional key: a null key value selects every row.
+// The optional key: a null key value selects every row. The key is compared
+// with the column the view returns, which need not be its first.
 void ListMethodWriter::writeKeyFilterAndClose() {
   if (!key.isEmpty()) {
     if (desc->columns.isEmpty())
       throw Str("The list of window ") + view.Id() + " of class " + C + " has no column to compare its key with.";
     const Str K = key.begin()->Id();
-    const Str X = "p" + desc->aliases.front() + "->" + desc->columns.begin()->Id();
+    // A character-pointer argument has no null test of its own.
+    const Str nullTest = isCharPointer(codeTypeOf(*key.begin())) ? "Str(" + K + "_PK)" : K + "_PK";
+    const std::size_t returned = returnedColumnIndex();
+    const Str X = "p" + *std::next(desc->aliases.begin(), returned) + "->" +
+        std::next(desc->columns.begin(), returned)->Id();
     if (conditions.IsEmpty())
-      out << "  cursor.Set((" << K << "_PK.IsNull()) ? KVComparison(Str(\"1=1\")) : " << X << "==" << K << "_PK);";
+      out << "  cursor.Set((" << nullTest << ".IsNull()) ? KVComparison(Str(\"1=1\")) : " << X << "==" << K << "_PK);";
     else
-      conditions << ") && ( ((" << K << "_PK.IsNull()) ? KVComparison() : " << X << "==" << K << "_PK)";
+      conditions << ") && ( ((" << nullTest << ".IsNull()) ? KVComparison() : " << X << "==" << K << "_PK)";
   }
   if (!conditions.IsEmpty()) out << conditions << "));\n";
   out << "\n";
+}
+
+// The position of the view's first returned column among its columns (and
+// so among the projected columns, one per view column); the first column
+// when the view returns none of them.
+std::size_t ListMethodWriter::returnedColumnIndex() {
+  const AttrLocator* returned = view.GetFirstOutputArg();
+  std::size_t i = 0;
+  for (AttrLocator* L = view.GetFirstColumn(); L && returned; L = view.GetNextColumn(), ++i)
+    if (*L == *returned) return i < static_cast<std::size_t>(desc->columns.size()) ? i : 0;
+  return 0;
 }
 
 void ListMethodWriter::registerMethod(const Str& methodName) {
@@ -379,10 +397,14 @@ AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc* cls, ViewWindow* vi
   }
   Project& home = projectOr(out->PName, own);
   const Attributes* reference = cls->GetAttribute(out->SName);
-  const Str table = reference && home.tables.haveTable(reference->Type()) && reference->Id() != reference->Type()
-                        ? reference->Type()
-                        : out->SName;
-  AttribList* columns = home.tables.getAttribList(table);
+  // A reference column reads the table in the project of the referenced
+  // class, as the list's own column does; the returned column's project
+  // holds no table of a class that another project declares.
+  Project& typeHome = reference ? projectOr(reference->Project(), home) : home;
+  const bool throughReference = reference && typeHome.tables.haveTable(reference->Type()) &&
+      reference->Id() != reference->Type();
+  const Str table = throughReference ? reference->Type() : out->SName;
+  AttribList* columns = (throughReference ? typeHome : home).tables.getAttribList(table);
   if (!columns) throw unresolvedDetails(1925, *view, table, out->FName);
   if (const Attributes* column = columns->findAttrib(out->FName)) result.pushAttrib(*column);
   return result;

@@ -54,7 +54,7 @@ TEST_F(Printers, EveryPrinterOverNoneOneAndThreeAttributes) {
        ", Int id_PK, char* title_PK, char * note_PK"},
       {"printInterfaceTypes", &AttribList::printInterfaceTypes, "Int", "Int , char* , char *"},
       {"printInterfaceNullTypes", &AttribList::printInterfaceNullTypes, ", Int=Int()",
-       ", Int=Int(), char*=char*(), char *=char *()"},
+       ", Int=Int(), char* =0, char * =0"},
       {"printCDecl", &AttribList::printCDecl, "  Int id;\n", "  Int id;\n  Str title;\n  Str note;\n"},
       {"printNullCDecl", &AttribList::printNullCDecl, "  Int id_PK;\n",
        "  Int id_PK;\n  Str title_PK;\n  Str note_PK;\n"},

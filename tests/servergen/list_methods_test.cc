@@ -18,12 +18,14 @@ const char* const shop =
     "Text : C = \"Str\", WS = \"Str\", Name = \"Text\";\n"
     "UserID : C = \"int\", WS = \"Int\", Name = \"User\";\n"
     "Date : C = \"Str\", WS = \"Date\", Name = \"Date\";\n"
+    "Code : C = \"char*\", WS = \"Str\", Name = \"Code\";\n"
     "Class Customer \"Customer\" {\n"
-    "  Attributes { Integer id, PK \"Number\"; Text name \"Name\"; }\n"
+    "  Attributes { Integer id, PK \"Number\"; Text name \"Name\"; Code tag \"Tag\"; }\n"
     "  Methods { Fetch(id); }\n"
     "  Views {\n"
     "    DataWindow CustomerList \"Customers\" { name; }\n"
     "    DataWindow Pick \"Pick\" { id, name; } returns id;\n"
+    "    DataWindow ByTag \"By tag\" { id, tag; } returns tag;\n"
     "    DataWindow Named \"Named \\\"best\\\"\" { id, name; Select name = \"B\\\"ob\"; } returns id;\n"
     "    DataWindow Fetched \"Fetched\" { name; StandardInput: Fetch; }\n"
     "    DataWindow Wrong \"Wrong\" { nosuch; }\n"
@@ -53,6 +55,10 @@ const char* const shop =
     "    DataWindow MemberList \"Members\" { id, Person.title; Manual Select person = Person; }\n"
     "    DataWindow Joined \"Joined\" { id, Person.title; Select person = Person; }\n"
     "  }\n"
+    "}\n"
+    "Class Club \"Club\" {\n"
+    "  Attributes { Integer id, PK \"Number\"; Person head \"Head\"; }\n"
+    "  Views { DataWindow ClubList \"Clubs\" { id, head.title; } }\n"
     "}\n"
     "Class Visit \"Visit\" {\n"
     "  Attributes { Integer id, PK \"Number\"; Virtual Integer since \"Since\"; }\n"
@@ -155,6 +161,20 @@ TEST_F(ListMethods, OwnColumnsWithAndWithoutKey) {
             "  cursor.Set((id_PK.IsNull()) ? KVComparison(Str(\"1=1\")) : pCustomer->id==id_PK);\n"
             "  r->AddColumn(\"Number\",AC_Int);\n"
             "  r->AddColumn(\"Name\",AC_Str);\n" +
+                tail);
+
+  // A key that is not the first column selects by its own column; a text
+  // key passed as a character pointer is tested for null as a text.
+  EXPECT_EQ(list("Customer", "ByTag"),
+            "ListResult * main :: CustomerGetByTag ( int SortNo, char* tag_PK ) {\n"
+            "  ListResult* r=new ListResult(\"By tag\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Customer pCustomer;\n"
+            "\n"
+            "  cursor.Project() << pCustomer->id << pCustomer->tag;\n"
+            "  cursor.Set((Str(tag_PK).IsNull()) ? KVComparison(Str(\"1=1\")) : pCustomer->tag==tag_PK);\n"
+            "  r->AddColumn(\"Number\",AC_Int);\n"
+            "  r->AddColumn(\"Tag\",AC_Str);\n" +
                 tail);
 
   // A key with conditions joins them in the same selection; the title and
@@ -335,6 +355,23 @@ TEST_F(ListMethods, ArchiveLists) {
                 tail);
   EXPECT_EQ(registered("Order", "OrderGetArcList"),
             "ListResult 40 \"View archieve (generic)\" in SortNo:Integer out id:Integer qty:Integer name:Text key");
+
+  // An inherited part is joined to its table in the archive as in the list.
+  list("Club", "ClubList");
+  EXPECT_EQ(archive("Club"),
+            "ListResult * main :: ClubGetArcList ( int SortNo ) {\n"
+            "  KVCursor cursor(rdb);\n"
+            "  ClubArc pClub;\n"
+            "  PersonArc phead;\n"
+            "  PartyArc pheadParty;\n"
+            "\n"
+            "  cursor.Project() << pClub->id << pheadParty->title;\n"
+            "  cursor.Set(pClub->headid == phead->id && phead->id == pheadParty->id);\n"
+            "\n"
+            "  ListResult* r=new ListResult(\"Clubs. (Archive)\");\n"
+            "  r->AddColumn(\"Number\",AC_Int);\n"
+            "  r->AddColumn(\"Title\",AC_Str);\n" +
+                tail);
 
   // Nothing to select by: no selection at all.
   list("Customer", "CustomerList");

@@ -24,12 +24,13 @@ trap 'rm -rf "$scratch"' EXIT
 failed=0
 
 # run <dir> <description> <options...>: runs tarvic in <dir>; fails loudly.
+# The report goes to standard error, since prepare's output is a path.
 run() {
   local dir=$1 file=$2
   shift 2
   if ! (cd "$dir" && "$tarvic" "$@" "$file" >tarvic.log 2>&1); then
-    echo "tarvic $* $file failed in $dir:"
-    cat "$dir/tarvic.log"
+    echo "tarvic $* $file failed in $dir:" >&2
+    cat "$dir/tarvic.log" >&2
     exit 1
   fi
 }
@@ -78,19 +79,19 @@ dir=$(dirname "$main")
 P=$(basename "$main")
 P=${P%%.*}
 
-full=$(prepare full)/$dir
+full=$(prepare full)/$dir || exit 1
 run "$full" "$(basename "$main")" -server
 placeholders "$full"
 echo "#include \"${P}rpc.h\"" >"$full/.src/rpcuser.cc"
 compile full "$full" "$(otherProjects "$full")" .src/${P}body.cc .src/${P}_Container.cc .src/b${P}.cc .src/i${P}.cc \
   .src/main${P}.cc .src/${P}rpc.cc .src/rpcuser.cc
 
-empty=$(prepare empty)/$dir
+empty=$(prepare empty)/$dir || exit 1
 run "$empty" "$(basename "$main")" -server -empty
 : >"$empty/.src/impl.cc"
 compile empty "$empty" "$(otherProjects "$empty")" .src/i${P}.cc .src/${P}_Container.cc .src/main${P}.cc
 
-qpx=$(prepare qpx)/$dir
+qpx=$(prepare qpx)/$dir || exit 1
 run "$qpx" "$(basename "$main")" -qpx
 compile qpx "$qpx" "" .src/DBConnector.cpp
 

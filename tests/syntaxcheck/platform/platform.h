@@ -345,6 +345,11 @@ public:
   template <class Column>
   KVAttribute* Register(Column* column, class KVDomain* domain);
   KVOrder operator-() const;
+  // Conditions on whether the column holds a value.
+  KVComparison IsNull() const;
+  KVComparison IsNotNull() const;
+  // Marks the column as the side of an outer join whose rows may be missing.
+  KVAttribute& operator++();
 };
 KVComparison operator==(const KVAttribute& a, const KVAttribute& b);
 KVComparison operator!=(const KVAttribute& a, const KVAttribute& b);
