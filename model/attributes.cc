@@ -1,6 +1,6 @@
 #include "model/attributes.h"
 
-#include <algorithm>
+#include <bit>
 
 #include "model/process_state.h"
 #include "model/types_house.h"
@@ -39,30 +39,39 @@ Attributes::Data& Attributes::own() {
   return *data_;
 }
 
+namespace {
+std::uint32_t bitOf(unsigned field) { return std::uint32_t(1) << field; }
+}  // namespace
+
+// The texts held are those whose bit is set, in field order, so a text's
+// place is the number of held fields before it.
 const Str& Attributes::text(Field field) const {
   static const Str none;
-  for (const auto& [held, value] : data_->texts)
-    if (held == field) return value;
-  return none;
+  const std::uint32_t bit = bitOf(unsigned(field));
+  if (!(data_->held & bit)) return none;
+  return data_->texts[std::popcount(data_->held & (bit - 1))];
 }
 
 void Attributes::setText(Field field, const Str& value) {
-  // Looked up before the change: `value` may be a text of this record.
-  auto held = std::find_if(data_->texts.begin(), data_->texts.end(), [&](const auto& t) { return t.first == field; });
-  if (held == data_->texts.end() && value.IsNull()) return;
-  Str copy = value;
+  const std::uint32_t bit = bitOf(unsigned(field));
+  if (!(data_->held & bit) && value.IsNull()) return;
+  Str copy = value;  // `value` may be a text of this record
   Data& data = own();
-  for (auto& [f, text] : data.texts)
-    if (f == field) {
-      text = std::move(copy);
-      return;
-    }
+  auto place = data.texts.begin() + std::popcount(data.held & (bit - 1));
+  if (data.held & bit) {
+    *place = std::move(copy);
+    return;
+  }
   // Grown by one at a time: an attribute holds few texts and many copies.
+  const auto index = place - data.texts.begin();
   data.texts.reserve(data.texts.size() + 1);
-  data.texts.emplace_back(field, std::move(copy));
+  data.texts.insert(data.texts.begin() + index, std::move(copy));
+  data.held |= bit;
 }
 
-Str Attributes::DefInitValue() const { return text(Field::defInitValue).IsEmpty() ? text(Field::defInit) : text(Field::defInitValue); }
+Str Attributes::DefInitValue() const {
+  return text(Field::defInitValue).IsEmpty() ? text(Field::defInit) : text(Field::defInitValue);
+}
 
 bool Attributes::isStatic() const { return text(Field::defUpdate) == staticMarker; }
 

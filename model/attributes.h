@@ -1,9 +1,9 @@
 #pragma once
 // Attributes: one attribute of a class. The same record is a column of a
 // table, a method argument and an element of every attribute list.
+#include <cstdint>
 #include <map>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "model/locators.h"
@@ -104,8 +104,9 @@ private:
   // costs a pointer per column instead of all its texts. Most of the texts
   // of any one attribute are never set, so only those set are kept.
   struct Data {
-    std::vector<std::pair<Field, Str>> texts;  // a text not held is null
-    int number_ = 0;                           // ordinal of the column in its table
+    std::vector<Str> texts;                     // the texts held, in field order; one not held is null
+    std::uint32_t held = 0;                     // a bit per field, set when its text is held
+    int number_ = 0;                            // ordinal of the column in its table
     int virtual_ = 0;
     std::shared_ptr<const WinLocator> defRef_;  // window from which a default value is picked
     std::map<Str, int> properties_;             // a word is set when its value is 1
