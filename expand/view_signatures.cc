@@ -120,6 +120,9 @@ private:
 
     bool isVirtual = false, throughReference = false;
     AttribList right = rightColumns(p2, F2, S2, isVirtual, throughReference);
+    // A class named alone compares with the key of its table: the copies
+    // name that table, so that the list reads the key there and not in K.
+    const bool keyOfClass = S2.IsEmpty() && classIn(p2, F2);
     if (left.size() != right.size())
       throw unwrapperAt(635) + tr(" In window select statement ") + view_.Id() +
           tr(" number of columns do not match.") + left.size() + "!=" + right.size() + "\n";
@@ -131,6 +134,7 @@ private:
       copy.getFirstAttr().setColType(l.CurClass());
       bool byKey = !r->RefAttr().IsEmpty() && !throughReference;
       copy.getSecondAttr().setColName(byKey ? r->RefAttr() : r->Id());
+      if (keyOfClass) copy.getSecondAttr().setColType(F2);
       atoms_.push_back(copy);
       ++r;
     }
@@ -173,10 +177,12 @@ private:
       return columnOrReferences(p2.tables.getGenericList(S2), F2);
     }
     // S2 is a reference attribute of K: the column it produced for F2, else
-    // the column F2 of the class it refers to.
-    throughReference = true;
+    // the column F2 of the class it refers to. The list reads the referenced
+    // table under the name S2, so a column K produced is named there by the
+    // column it refers to; a column of the referenced class by its own id.
     AttribList refs = generic.findRefAttribs(S2, Str(""));
     if (const Attributes* column = refs.findAttribByRef(F2)) return single(column);
+    throughReference = true;
     const Attributes* a = K_.GetAttribute(S2);
     if (!a)
       throw unwrapperAt(603) + " In window " + view_.Id() + " unable to resolve attribute " + S2 + " in Class " +

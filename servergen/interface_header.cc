@@ -44,6 +44,9 @@ void InterfaceMethodsGenerator::printHeader(Project& project) {
     if (Q == P) continue;
     if (other->relation == 1) h.line("#include \"i$Q$.h\"", {{"Q", Q}});
     h.line("#include \"$Q$rpc.h\"", {{"Q", Q}});
+    // A list that reads the tables of an included project needs their
+    // classes, which only that project's own headers declare.
+    if (other->relation != 1 && tableProjects_.count(Q)) h.line("#include \"$Q$body.h\"", {{"Q", Q}});
   }
 
   // The projects this one brought in as parents are its bases.

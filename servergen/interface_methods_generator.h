@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <utility>
 
 #include "model/attrib_list.h"
@@ -52,10 +53,15 @@ private:
   // order. The index is built on first use, so that the child branches of
   // every class do not each walk the whole class map.
   const std::list<Str>& childrenOf(Project& project, const Str& cls);
+  // Notes the projects whose tables a list method declares.
+  void noteTableProjects(Project& own, const TableDesc& desc);
 
   std::ostream& header_;
   std::ostream& source_;
   Str project_;
   std::map<Str, std::list<Str>> children_;
   bool childrenIndexed_ = false;
+  // The projects whose tables the list methods read; the header declares
+  // the tables of those it does not inherit.
+  std::set<Str> tableProjects_;
 };

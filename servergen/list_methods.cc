@@ -382,7 +382,21 @@ std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDe
     base = referenceNameOf(first) + first.RefClass() + "_" + base;
   }
   ListMethodWriter writer(source_, project_, own, *cls, *view, filter, findTablePK(cls, view));
-  return writer.write(cls->Id() + base);
+  std::unique_ptr<TableDesc> desc = writer.write(cls->Id() + base);
+  noteTableProjects(own, *desc);
+  return desc;
+}
+
+// The project of every table entry: the one it names, else the class's own;
+// a condition on a column of another project's class names none, and its
+// table is then found in the first loaded project that has it.
+void InterfaceMethodsGenerator::noteTableProjects(Project& own, const TableDesc& desc) {
+  for (const auto& [alias, entry] : desc.tables) {
+    Project* home = &projectOr(entry.table.project, own);
+    for (auto it = projectMap.begin(); !home->tables.haveTable(entry.table.table) && it != projectMap.end(); ++it)
+      if (it->second->tables.haveTable(entry.table.table)) home = it->second;
+    tableProjects_.insert(home->name);
+  }
 }
 
 AttribList InterfaceMethodsGenerator::findTablePK(ClassDesc* cls, ViewWindow* view) {

@@ -188,10 +188,11 @@ TEST_F(Signatures, EveryFormOnceAndAgain) {
 
   expand();
   EXPECT_EQ(mapText(main->methods), expectedMap(" Charge"));
-  // The two-column reference gives one conjunction; the family value its
-  // code; a literal and a global keep one column each.
+  // The two-column reference gives one conjunction, each column compared
+  // with the key column of the class named; the family value its code; a
+  // literal and a global keep one column each.
   const std::string lines =
-      "Line.purchaseid == .id && Line.purchasepart == .part || .qty == '5' && .UserArc == $GUserID";
+      "Line.purchaseid == Purchase.id && Line.purchasepart == Purchase.part || .qty == '5' && .UserArc == $GUserID";
   EXPECT_EQ(conditions("Line", "Lines"), lines);
   EXPECT_EQ(conditions("Person", "People"), ".PartyType == '1'");
   EXPECT_EQ(cls("Line")->FindMethod("Summary")->ReturnType(), "ComplexResult");

@@ -40,6 +40,7 @@ const char* const shop =
     "    DataWindow OrderList \"Orders\" { id, qty, buyer.name; Select qty = \"1\" | qty = \"2\"; }\n"
     "    DataWindow Recent \"Recent\" { qty, buyer.name, Customer.name;\n"
     "      Select qty > since | qty = since & buyer = + Customer & qty != \"NULL\" & qty = GUserID; }\n"
+    "    DataWindow ByBuyer \"By buyer\" { qty, buyer.name; Select buyer = buyer.id; }\n"
     "    DataWindow Through \"Through\" { qty; Select buyer.name = \"x\"; }\n"
     "    DataWindow Deep \"Deep\" { buyer.nosuch; }\n"
     "  }\n"
@@ -234,8 +235,9 @@ TEST_F(ListMethods, KeyFilteredListGroupsTheViewsAlternatives) {
 
 TEST_F(ListMethods, ReferencesNamedTablesOperandsAndArguments) {
   // A virtual column compared twice is one argument; a reference column and
-  // a column of a named table each bring their table; an outer join, NULL,
-  // a global and a literal operand.
+  // a column of a named table each bring their table; an outer join to the
+  // key of a class, read in that class's table; NULL, a global and a literal
+  // operand.
   EXPECT_EQ(list("Order", "Recent"),
             "ListResult * main :: OrderGetRecent ( int since, int SortNo ) {\n"
             "  ListResult* r=new ListResult(\"Recent\");\n"
@@ -248,7 +250,7 @@ TEST_F(ListMethods, ReferencesNamedTablesOperandsAndArguments) {
             "\n"
             "  cursor.Project() << pOrder->qty << pbuyer->name << pCustomer->name;\n"
             "  cursor.Set((pOrder->buyerid==pbuyer->id ) && ( pOrder->qty> since || pOrder->qty==since && "
-            "pOrder->buyerid==++pOrder->id && pOrder->qty.IsNotNull() && pOrder->qty==GUserID));\n"
+            "pOrder->buyerid==++pCustomer->id && pOrder->qty.IsNotNull() && pOrder->qty==GUserID));\n"
             "\n"
             "  r->AddColumn(\"Qty\",AC_Int);\n"
             "  r->AddColumn(\"Name\",AC_Str);\n"
@@ -256,6 +258,22 @@ TEST_F(ListMethods, ReferencesNamedTablesOperandsAndArguments) {
                 tail);
   EXPECT_EQ(registered("Order", "OrderGetRecent"),
             "ListResult 40 \"Recent\" in since:Integer SortNo:Integer out qty:Integer name:Text name:Text key");
+
+  // A key column through the reference: the referenced table's column,
+  // under the reference's alias.
+  EXPECT_EQ(list("Order", "ByBuyer"),
+            "ListResult * main :: OrderGetByBuyer ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"By buyer\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Order pOrder;\n"
+            "  Customer pbuyer;\n"
+            "\n"
+            "  cursor.Project() << pOrder->qty << pbuyer->name;\n"
+            "  cursor.Set((pOrder->buyerid==pbuyer->id ) && ( pOrder->buyerid==pbuyer->id));\n"
+            "\n"
+            "  r->AddColumn(\"Qty\",AC_Int);\n"
+            "  r->AddColumn(\"Name\",AC_Str);\n" +
+                tail);
 }
 
 TEST_F(ListMethods, InheritedPartsAndTypeRestriction) {
@@ -310,18 +328,19 @@ TEST_F(ListMethods, ManualSelectionJoinsOnlyInheritedParts) {
             "  ListResult* r=new ListResult(\"Joined\");\n" +
                 head +
                 "  cursor.Set((pMember->personid==pPerson->id && pPerson->id==pPersonParty->id ) && ( "
-                "pMember->personid==pMember->id));\n"
+                "pMember->personid==pPerson->id));\n"
                 "\n" +
                 columns + tail);
   EXPECT_EQ(list("Member", "MemberList"),
             "ListResult * main :: MemberGetMemberList ( int SortNo ) {\n"
             "  ListResult* r=new ListResult(\"Members\");\n" +
                 head +
-                "  cursor.Set((pPersonParty->id==pPerson->id ) && ( pMember->personid==pMember->id));\n"
+                "  cursor.Set((pPersonParty->id==pPerson->id ) && ( pMember->personid==pPerson->id));\n"
                 "\n" +
                 columns + tail);
 
-  // The archive list of a manual selection has no joins at all.
+  // The archive list of a manual selection has no joins at all; its
+  // condition reads the key of the class named in that class's table.
   EXPECT_EQ(archive("Member"),
             "ListResult * main :: MemberGetArcList ( int SortNo ) {\n"
             "  KVCursor cursor(rdb);\n"
@@ -330,7 +349,7 @@ TEST_F(ListMethods, ManualSelectionJoinsOnlyInheritedParts) {
             "  PartyArc pPersonParty;\n"
             "\n"
             "  cursor.Project() << pMember->id << pPersonParty->title;\n"
-            "  cursor.Set(pMember->personid==pMember->id);\n"
+            "  cursor.Set(pMember->personid==pPerson->id);\n"
             "\n"
             "  ListResult* r=new ListResult(\"Members. (Archive)\");\n" +
                 columns + tail);
