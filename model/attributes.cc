@@ -80,7 +80,11 @@ const WinLocator& Attributes::getDefRef() const {
   return data_->defRef_ ? *data_->defRef_ : none;
 }
 
-void Attributes::setDefRef(const WinLocator& ref) { own().defRef_ = std::make_shared<const WinLocator>(ref); }
+// A locator of three null names reads the same as none, so none is kept.
+void Attributes::setDefRef(const WinLocator& ref) {
+  if (!data_->defRef_ && ref.project.IsNull() && ref.cls.IsNull() && ref.window.IsNull()) return;
+  own().defRef_ = std::make_shared<const WinLocator>(ref);
+}
 
 void Attributes::setDefRef(const Str& window, const Str& cls, const Str& project) {
   setDefRef(WinLocator(project, cls, window));
