@@ -1,6 +1,9 @@
 #include "model/attributes.h"
 
 #include <bit>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "model/process_state.h"
 #include "model/types_house.h"
@@ -67,6 +70,27 @@ void Attributes::setText(Field field, const Str& value) {
   data.texts.reserve(data.texts.size() + 1);
   data.texts.insert(data.texts.begin() + index, std::move(copy));
   data.held |= bit;
+}
+
+bool Attributes::sameFields(const Attributes& other) const {
+  const Data& a = *data_;
+  const Data& b = *other.data_;
+  if (&a == &b) return true;
+  if (a.held != b.held || a.number_ != b.number_ || a.virtual_ != b.virtual_ || a.properties_ != b.properties_)
+    return false;
+  for (std::size_t i = 0; i < a.texts.size(); ++i)
+    if (a.texts[i].IsNull() != b.texts[i].IsNull() || a.texts[i].std() != b.texts[i].std()) return false;
+  const WinLocator& x = getDefRef();
+  const WinLocator& y = other.getDefRef();
+  for (auto [m, n] : {std::pair{&x.project, &y.project}, std::pair{&x.cls, &y.cls}, std::pair{&x.window, &y.window}})
+    if (m->IsNull() != n->IsNull() || m->std() != n->std()) return false;
+  return true;
+}
+
+std::size_t Attributes::fieldsHash() const {
+  std::size_t hash = data_->held;
+  for (const Str& text : data_->texts) hash = hash * 31 + std::hash<std::string>()(text.std());
+  return hash * 31 + data_->properties_.size();
 }
 
 Str Attributes::DefInitValue() const {

@@ -71,6 +71,11 @@ public:
   bool IsProperty(const char* word) const;
   bool IsNotNull() const;  // any of NOT, PK, SK, GK
 
+  // Whether every field equals that of `other`, a null text differing from
+  // an empty one; and a hash that agrees with it. For sharing equal records.
+  bool sameFields(const Attributes& other) const;
+  std::size_t fieldsHash() const;
+
   // Stores the default initial value and the default update value.
   // Kinds: 0 or -1 a text, 1 an enumeration item, 2 a global (user id or
   // time); the update kind 3 marks a static column. Another kind throws.

@@ -24,6 +24,14 @@ Attributes makeArg(const Str& id, const Str& type, const Str& comment, const Str
 
 MethodsMap::MethodsMap() : cursor(entries.end()) {}
 
+const Attributes& MethodsMap::shared(const Attributes& arg) {
+  std::list<Attributes>& equalHash = sharedArgs_[arg.fieldsHash()];
+  for (const Attributes& held : equalHash)
+    if (held.sameFields(arg)) return held;
+  equalHash.push_back(arg);
+  return equalHash.back();
+}
+
 void MethodsMap::addMethod(const Str& cls, const Str& name, const Str& resultType, const Str& comment,
                            const Str& patch, int flags, ClassDesc* owner) {
   MethodDesc desc;
@@ -41,7 +49,7 @@ void MethodsMap::addInArg(const Str& id, const Str& type, const Str& comment, co
   if (cursor == entries.end()) return;
   Attributes arg = makeArg(id, type, comment, group, hint, hide, name);
   if (notNull) arg.addProperty("NOT");
-  cursor->second.input.pushAttrib(arg);
+  cursor->second.input.pushAttrib(shared(arg));
 }
 
 void MethodsMap::addOutArg(const Str& id, const Str& type, const Str& comment, const Str& group, const Str& hint,

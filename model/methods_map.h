@@ -5,6 +5,7 @@
 // on the entry under the cursor.
 #include <list>
 #include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "model/attrib_list.h"
@@ -88,6 +89,12 @@ private:
   Entries::iterator lookUp(const Str& full);
   MethodDesc& current(const char* operation);
 
+  // One record of each distinct argument registered so far. The standard
+  // methods of a class register the same columns again and again; equal
+  // arguments share one record (a copy changed later gets its own).
+  const Attributes& shared(const Attributes& arg);
+
   Entries entries;
   Entries::iterator cursor;
+  std::unordered_map<std::size_t, std::list<Attributes>> sharedArgs_;  // by fieldsHash
 };

@@ -96,6 +96,30 @@ TEST(Attributes, CopiesChangeIndependently) {
   EXPECT_TRUE(copyOfCopy.Group().IsNull());
 }
 
+// Equal records may share one; any field that differs, a null text against
+// an empty one included, keeps them apart.
+TEST(Attributes, SameFieldsSeesEveryField) {
+  Attributes a("price", "Money", "", "", "Price", "HIDE");
+  Attributes b("price", "Money", "", "", "Price", "HIDE");
+  EXPECT_TRUE(a.sameFields(b));
+  EXPECT_EQ(a.fieldsHash(), b.fieldsHash());
+
+  Attributes emptyHint = b;
+  emptyHint.setHint("");
+  Attributes notNull = b;
+  notNull.addProperty("NOT");
+  Attributes picked = b;
+  picked.setDefRef("", "", "");
+  Attributes numbered = b;
+  numbered.setNumber(2);
+  Attributes renamed = b;
+  renamed.setName("Cost");
+  for (const Attributes* other : {&emptyHint, &notNull, &picked, &numbered, &renamed}) {
+    EXPECT_FALSE(a.sameFields(*other));
+    EXPECT_FALSE(other->sameFields(a));
+  }
+}
+
 TEST(Locators, AttrLocatorComparesTheThreeNamesOnly) {
   AttrLocator plain("P", "id", "Person", "", false, false);
   AttrLocator marked("P", "id", "Person", "Number", true, true);
