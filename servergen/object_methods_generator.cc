@@ -18,6 +18,7 @@
 #include "rt/line_emitter.h"
 #include "rt/output_file.h"
 #include "rt/stream_joiner.h"
+#include "servergen/generated_project.h"
 
 namespace {
 
@@ -581,13 +582,9 @@ void ObjectLayerWriter::writeConnector() {
 }  // namespace
 
 void ObjectMethodsGenerator::Generate(bool) {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("No project ") + project_ + " to write the object layer of.";
-  ObjectLayerWriter(*project, standalone_, noArchive_).write();
+  ObjectLayerWriter(generatedProject(project_), standalone_, noArchive_).write();
 }
 
 void ObjectMethodsGenerator::GenerateDBConnector() {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("No project ") + project_ + " to write the database connector of.";
-  ObjectLayerWriter(*project, standalone_, noArchive_).writeConnector();
+  ObjectLayerWriter(generatedProject(project_), standalone_, noArchive_).writeConnector();
 }

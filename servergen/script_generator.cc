@@ -12,16 +12,11 @@
 #include "model/project.h"
 #include "model/types_house.h"
 #include "rt/output_file.h"
+#include "servergen/generated_project.h"
 #include "servergen/html_tag.h"
 #include "servergen/output_ids.h"
 
 namespace {
-
-Project& projectNamed(const Str& name) {
-  Project* project = projectMap.find(name);
-  if (!project) throw Str("Project ") << name << " is not registered.";
-  return *project;
-}
 
 // The class a method belongs to: its declaring class, or the class of its
 // key for a method a generator registered.
@@ -62,7 +57,7 @@ Str pageTitle(const Str& project) { return "Internal API of " + project + "_Cont
 // Script declarations
 
 void OrvaleGenerator::Generate() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   MethodsMap& map = project.methods;
   structs_ << "namespace " << project_ << " {\n";
   map.reset();
@@ -122,7 +117,7 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
 }
 
 void OrvaleGenerator::GenerateHTMLHelp() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   MethodsMap& map = project.methods;
   std::list<Str> classes = documentedClasses(project);
   countPageNames(project, classes);
@@ -250,7 +245,7 @@ Str exampleText(const Str& project, const Str& name, const MethodDesc& method) {
 }  // namespace
 
 void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   // The method under the cursor, which the caller's walk stands on and which
   // must not move.
   const MethodDesc& method = project.methods.Body();
