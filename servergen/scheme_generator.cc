@@ -18,6 +18,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
@@ -141,10 +142,10 @@ void SchemeGenerator::GenerateEnums(bool) {
       source.line("        case $N$: return getTranslation(\"$V$\");",
                   {{"N", Int(item->code).getstr()}, {"V", cppLiteralText(item->value)}});
     }
-    source.line("        default : return getTranslation(\"$E$\");", {{"E", cppLiteralText(tr("Internal error"))}});
+    source.line("        default : return getTranslation(\"$E$\");", {{"E", trLiteral("Internal error")}});
     source.line("      }");
   }
-  source.line("    default : return getTranslation(\"$E$\");", {{"E", cppLiteralText(tr("internal error"))}});
+  source.line("    default : return getTranslation(\"$E$\");", {{"E", trLiteral("internal error")}});
   source.line("  }");
   source.line("}");
   source.line("");
