@@ -12,6 +12,7 @@
 #include "model/project.h"
 #include "model/types_house.h"
 #include "rt/output_file.h"
+#include "servergen/display_label.h"
 #include "servergen/generated_project.h"
 #include "servergen/html_tag.h"
 #include "servergen/output_ids.h"
@@ -108,8 +109,7 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
   html_ << "      <ul><table border=0 rules=calls selspacing=0 allign=left>\n";
   const char* separator = "";
   for (const Attributes& arg : args) {
-    Str shown = arg.Name().IsEmpty() ? TypesPool.findType(arg.Type(), "Name") : arg.Name();
-    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << shown;
+    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
     if (!arg.Comment().IsEmpty()) html_ << "<td><em>" << arg.Comment() << "</em>";
     separator = ", \n";
   }

@@ -13,6 +13,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
 #include "servergen/generated_project.h"
 #include "servergen/served_methods.h"
 #include "servergen/translated_literal.h"
@@ -29,9 +30,6 @@ Str traceMask(const AttribList& args) {
   }
   return mask;
 }
-
-// The label a client shows for an argument: its name, else its type's name.
-Str labelOf(const Attributes& a) { return a.Name().IsEmpty() ? TypesPool.findType(a.Type(), "Name") : a.Name(); }
 
 class ContainerWriter {
 public:
