@@ -193,13 +193,7 @@ void ObjectLayerWriter::serverMacros(LineEmitter& b) {
   b.line("#define GUserID ths->GUserID");
   b.line("#define GUserTime ths->GUserTime");
   b.line("");
-  TablesMap& map = project.tables;
-  map.reset();
-  while (map.next()) {
-    auto cls = project.classes.find(map.getTable());
-    if (cls != project.classes.end() && cls->second->HaveObject())
-      b.line("#define o$T$ ths->o$T$", {{"T", map.getTable()}});
-  }
+  for (const Str& table : objectTables(project)) b.line("#define o$T$ ths->o$T$", {{"T", table}});
 }
 
 void ObjectLayerWriter::header(const AccessTable& t, std::ostream& dbHeader) {
