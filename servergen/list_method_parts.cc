@@ -80,6 +80,13 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
   return joins;
 }
 
+void writeProjection(std::ostream& out, const TableDesc& desc) {
+  out << "  cursor.Project()";
+  auto alias = desc.aliases.begin();
+  for (const Attributes& column : desc.columns) out << " << p" << *alias++ << "->" << column.Id();
+  out << ";\n";
+}
+
 void writeResultColumns(std::ostream& out, ViewWindow& view, const TableDesc& desc) {
   LineEmitter c(out);
   view.GetFirstColumn();

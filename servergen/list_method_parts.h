@@ -59,6 +59,9 @@ struct ForeignKeyJoin {
 // a table is never left unjoined.
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc);
 
+// The "cursor.Project()" line: every projected column under its table's alias.
+void writeProjection(std::ostream& out, const TableDesc& desc);
+
 // The "r->AddColumn" lines of the projected columns, then the footer, the
 // cursor copy, the sort and the return that end the method.
 void writeResultColumns(std::ostream& out, ViewWindow& view, const TableDesc& desc);

@@ -235,10 +235,7 @@ void ListMethodWriter::writeDeclarations() {
   LineEmitter c(out);
   for (const auto& [alias, entry] : desc->tables) c.line("  $T$ p$alias$;", {{"T", entry.table.table}, {"alias", alias}});
   c.line("");
-  out << "  cursor.Project()";
-  auto alias = desc->aliases.begin();
-  for (const Attributes& column : desc->columns) out << " << p" << *alias++ << "->" << column.Id();
-  out << ";\n";
+  writeProjection(out, *desc);
 }
 
 void ListMethodWriter::writeJoins() {
