@@ -22,7 +22,7 @@ bool hasArchiveForm(Project& own, const ClassDesc& cls, const ViewWindow& view, 
     if (!table || table->IsSQLView()) return false;
   }
   for (const Atom& atom : view.getAtoms())
-    if (comparesWithArgument(own, cls, atom)) return false;
+    if (argumentColumnOf(own, cls, atom)) return false;
   return true;
 }
 
