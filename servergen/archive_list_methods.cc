@@ -10,6 +10,7 @@
 #include "rt/line_emitter.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/list_method_parts.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc* cls, TableDesc&
   if (!selection.IsEmpty()) c.line("  cursor.Set($selection$);", {{"selection", selection}});
   c.line("");
   c.line("  ListResult* r=new ListResult(\"$header$. ($archive$)\");",
-         {{"header", cppLiteralText(view->Header())}, {"archive", cppLiteralText(tr("Archive"))}});
+         {{"header", cppLiteralText(view->Header())}, {"archive", trLiteral("Archive")}});
   writeResultColumns(source_, *view, desc);
   writeResultTail(source_);
 

@@ -6,6 +6,7 @@
 #include "model/windows.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
 
 Project& ownProjectOf(const ClassDesc& cls) {
   Project* own = projectMap.find(cls.Container());
@@ -92,7 +93,7 @@ void writeResultColumns(std::ostream& out, ViewWindow& view, const TableDesc& de
   LineEmitter c(out);
   view.GetFirstColumn();
   for (const Attributes& column : desc.columns) {
-    Str label = column.Name().IsEmpty() ? TypesPool.findType(column.Type(), "Name") : column.Name();
+    Str label = labelOf(column);
     c.line("  r->AddColumn(\"$label$\",AC_$type$$sum$);",
            {{"label", cppLiteralText(label)},
             {"type", valueTypeOf(column)},
