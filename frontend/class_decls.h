@@ -33,6 +33,10 @@ void setClassIconText(const char* icon);
 // object kind, and its comment when the reopening has none.
 void endClass(ClassKind kind, const char* comment);
 
+// Reports that a class of the name `id` exists already; answers the parse
+// result 2.
+int classAlreadyDeclared(const char* id);
+
 // Class references: a plain name belongs to the current project; each
 // answers the class name.
 const char* localRef(const char* cls);

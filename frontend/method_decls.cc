@@ -76,10 +76,7 @@ void addArgumentFromWindow(const char* fName, const char* sName, const char* win
 void addDispatcher(const char* cls, const char* attr) { currentMethod->AddDispatcher(refProject, cls, attr); }
 
 int beginViewClass(const char* id) {
-  if (CP->classes.count(Str(id))) {
-    yyerror(tr("Class ") + id + tr(" already declared"));
-    return 2;
-  }
+  if (CP->classes.count(Str(id))) return classAlreadyDeclared(id);
   currentViewClass = keepForRun(new ClassDesc(Str(id), 0, refProject));
   CP->classes[currentViewClass->Id()] = currentViewClass;
   ObjectDesc*& object = CP->objects[currentViewClass->Id()];
