@@ -143,9 +143,11 @@ const char* projectRef(const char* project, const char* cls) {
 }
 
 const char* setRefAlias(const char* cls, const char* alias) {
-  refAlias = Str(alias ? alias : "");
+  refAlias = textOrEmpty(alias);
   return cls;
 }
+
+Str textOrEmpty(const char* text) { return Str(text ? text : ""); }
 
 Str commentText(const char* raw) {
   if (!raw) return Str();

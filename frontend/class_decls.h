@@ -44,6 +44,10 @@ const char* projectRef(const char* project, const char* cls);
 // The name in parentheses after a class reference; null for none.
 const char* setRefAlias(const char* cls, const char* alias);
 
+// A name or text the grammar may leave out (null) as the model stores it:
+// the empty text when left out.
+Str textOrEmpty(const char* text);
+
 // A block comment as the model stores it: each double quote becomes two
 // single quotes. Null for no comment.
 Str commentText(const char* raw);

@@ -23,7 +23,7 @@ int methodAlreadyDeclared() {
 // The locator of an argument: the attribute and its class in the project of
 // the last class reference.
 AttrLocator locatorOf(const char* fName, const char* sName) {
-  return AttrLocator(refProject, Str(fName), Str(sName ? sName : ""), Str(""), false, false);
+  return AttrLocator(refProject, Str(fName), textOrEmpty(sName), Str(""), false, false);
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ void addArgumentFromWindow(const char* fName, const char* sName, const char* win
                            const char* project) {
   addArgument(fName, sName);
   currentMethod->setInputArgSource(locatorOf(fName, sName), Str(window), cls ? Str(cls) : currentClass->Id(),
-                                   Str(project ? project : ""));
+                                   textOrEmpty(project));
 }
 
 void addDispatcher(const char* cls, const char* attr) { currentMethod->AddDispatcher(refProject, cls, attr); }
