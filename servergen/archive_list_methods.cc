@@ -22,7 +22,7 @@ bool hasArchiveForm(Project& own, const ClassDesc& cls, const ViewWindow& view, 
     if (!table || table->IsSQLView()) return false;
   }
   for (const Atom& atom : view.getAtoms())
-    if (comparesWithArgument(own, cls, atom)) return false;
+    if (argumentColumnOf(own, cls, atom)) return false;
   return true;
 }
 
@@ -85,10 +85,7 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc* cls, TableDesc&
   c.line("  KVCursor cursor(rdb);");
   for (const auto& [alias, entry] : desc.tables) c.line("  $T$Arc p$alias$;", {{"T", entry.table.table}, {"alias", alias}});
   c.line("");
-  source_ << "  cursor.Project()";
-  auto alias = desc.aliases.begin();
-  for (const Attributes& column : desc.columns) source_ << " << p" << *alias++ << "->" << column.Id();
-  source_ << ";\n";
+  writeProjection(source_, desc);
 
   // The joins and the view's conditions form one conjunction; the view's
   // alternatives are grouped so that every row they select stays joined.

@@ -34,10 +34,11 @@ std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, cons
   return std::nullopt;
 }
 
-bool comparesWithArgument(Project& own, const ClassDesc& cls, const Atom& atom) {
-  if (!atom.isAttrib()) return false;
+std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, const Atom& atom) {
+  if (!atom.isAttrib()) return std::nullopt;
   std::optional<Attributes> column = rightColumnOf(own, cls, atom);
-  return column && (column->IsVirtual() || atom.isVirtual());
+  if (column && (column->IsVirtual() || atom.isVirtual())) return column;
+  return std::nullopt;
 }
 
 Attributes leftColumnOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom) {
@@ -78,6 +79,13 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
     }
   }
   return joins;
+}
+
+void writeProjection(std::ostream& out, const TableDesc& desc) {
+  out << "  cursor.Project()";
+  auto alias = desc.aliases.begin();
+  for (const Attributes& column : desc.columns) out << " << p" << *alias++ << "->" << column.Id();
+  out << ";\n";
 }
 
 void writeResultColumns(std::ostream& out, ViewWindow& view, const TableDesc& desc) {

@@ -294,7 +294,7 @@ void StandardMethodsWriter::writeMoveToArc(const TableLists& t) {
 // (or is marked virtual itself): such a view cannot be filtered by a key.
 bool StandardMethodsWriter::hasVirtualAtom(const TableLists& t, ViewWindow& view) {
   for (const Atom& atom : view.getAtoms())
-    if (comparesWithArgument(project, *t.cls, atom)) return true;
+    if (argumentColumnOf(project, *t.cls, atom)) return true;
   return false;
 }
 
