@@ -13,6 +13,7 @@
 #include "model/process_state.h"
 #include "model/project.h"
 #include "rt/io.h"
+#include "rt/output_file.h"
 #include "rt/safe_rewrite.h"
 #include "servergen/makeoptions_merger.h"
 
@@ -183,7 +184,7 @@ std::optional<std::list<Str>> readMakeoptions() {
     errno = 0;
     while (!reader.isEof()) lines.push_back(reader.readLine());
     if (std::ferror(file.handle()))
-      throw Str("Cannot read file '") << path << "'. (" << std::strerror(errno ? errno : EIO) << ")";
+      throw fileFailure("read", path, errno ? errno : EIO);
     return lines;
   } catch (const IO::Exception& error) {
     if (error.code() != IO::Exception::CannotOpenFile) throw;
