@@ -14,10 +14,10 @@
 // refills the tables from scratch; phase 9 appends to the full lists.
 #include <iostream>
 
+#include "expand/signature_lookups.h"
 #include "expand/signature_phases.h"
 #include "model/class_desc.h"
 #include "model/process_state.h"
-#include "expand/signature_lookups.h"
 #include "model/project.h"
 #include "model/types_house.h"
 
@@ -125,7 +125,7 @@ void retypeViewColumn(Project& project, Attributes& a) {
 }
 
 Str undefinedClass(const Attributes& a) {
-  return Str("unwrapper:124") + "The class " + a.Project() + "::" + a.Type() + " isn't defined\n";
+  return unwrapperAt(124) + "The class " + a.Project() + "::" + a.Type() + " isn't defined\n";
 }
 
 // Phase 4 for one class. The column number counts one per plain column and
@@ -143,7 +143,7 @@ void buildTables(Project& project, const Str& id, ClassDesc& cls, bool noAudit) 
     Attributes& a = *cls.GetAttribute(*name);
     if (cls.IsSQLView()) retypeViewColumn(project, a);
     if (noAudit && project.auditColumns.count(&a)) continue;
-    if (TypesPool.TypesList().count(a.Type())) {
+    if (isBaseType(a.Type())) {
       Attributes column = plainColumn(a, project, id, number++);
       project.tables.addAttrib(id, column);
       if (archived) {
