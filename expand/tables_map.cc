@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "expand/signature_lookups.h"
 #include "model/class_desc.h"
 #include "model/cursor_walk.h"
 #include "model/project.h"
@@ -120,11 +121,7 @@ AttribList TablesMap::genericList(const Str& name, std::list<Str>& visiting) {
   visiting.push_back(name);
   AttribList list;
   AttribList discriminator;
-  ClassDesc* cls = nullptr;
-  if (project_) {
-    auto it = project_->classes.find(name);
-    if (it != project_->classes.end()) cls = it->second;
-  }
+  ClassDesc* cls = project_ ? classIn(*project_, name) : nullptr;
   // A parent chain that loops ends where it meets itself.
   if (cls && !cls->Parent().IsEmpty() && !contains(visiting, cls->Parent())) {
     AttribList inherited = genericList(cls->Parent(), visiting);
