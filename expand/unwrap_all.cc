@@ -95,13 +95,9 @@ Attributes plainColumn(const Attributes& a, const Project& project, const Str& c
   Attributes column(a.Id(), a.Type(), project.name, cls, a.Name());
   for (const char* word : columnProperties)
     if (a.IsProperty(word)) column.addProperty(word);
-  if (a.IsProperty("SK") && !a.IsProperty("GK")) column.addProperty("HIDE");
+  if (isHiddenKey(a)) column.addProperty("HIDE");
   if (a.IsVirtual()) column.SetVirtual();
-  column.setDefs(a.DefInit(), -1, a.DefUpdate(), -1);
-  column.setDefInitValue(a.DefInitValue());
-  column.setDefRef(a.getDefRef());
-  column.setComment(a.Comment());
-  column.setHint(a.Hint());
+  takeDefaultsAndNotes(column, a);
   column.setGroup(a.Group());
   column.setNumber(number);
   return column;
