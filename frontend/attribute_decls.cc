@@ -111,20 +111,20 @@ int setUpdateValue(const char* value, int kind) {
 }
 
 void setSource(const char* window, const char* cls, const char* project) {
-  sourceWindow = Str(window ? window : "");
-  sourceClass = Str(cls ? cls : "");
-  sourceProject = Str(project ? project : "");
+  sourceWindow = textOrEmpty(window);
+  sourceClass = textOrEmpty(cls);
+  sourceProject = textOrEmpty(project);
 }
 
 const char* readLabels(const char* name, const char* hint) {
-  attrHint = Str(hint ? hint : "");
+  attrHint = textOrEmpty(hint);
   return name;
 }
 
 int addAttribute(const AttrItem& item) {
   Str id(item.id ? item.id : item.type);
   currentAttribute =
-      currentClass->AddAttribute(id, Str(item.type), refProject, Str(item.word ? item.word : ""), Str(""), Str(""));
+      currentClass->AddAttribute(id, Str(item.type), refProject, textOrEmpty(item.word), Str(""), Str(""));
   if (!currentAttribute) {
     Duplicate duplicate = duplicateOf(item.form);
     yyerror(tr("Attribute with such name is already declared") + duplicate.suffix);

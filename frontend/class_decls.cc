@@ -42,11 +42,6 @@ void checkProjectName(const char* id) {
     throw tr("Class ") + id + tr(" in the Project ") + CP->name + tr(" match in ") + "Windows";
 }
 
-int alreadyDeclared(const char* id) {
-  yyerror(tr("Class ") + id + tr(" already declared"));
-  return 2;
-}
-
 void enter(ClassDesc* cls) {
   currentClass = keepForRun(cls);
   CP->classes[cls->Id()] = cls;
@@ -80,7 +75,7 @@ int beginClass(const char* id) {
   checkProjectName(id);
   auto existing = CP->classes.find(Str(id));
   if (existing != CP->classes.end() && existing->second) {
-    if (patchName.IsEmpty()) return alreadyDeclared(id);
+    if (patchName.IsEmpty()) return classAlreadyDeclared(id);
     currentClass = existing->second;
     classReopened = true;
     return 0;
@@ -91,7 +86,7 @@ int beginClass(const char* id) {
 
 int beginDerivedClass(const char* id, const char* base) {
   checkProjectName(id);
-  if (CP->classes.count(Str(id))) return alreadyDeclared(id);
+  if (CP->classes.count(Str(id))) return classAlreadyDeclared(id);
   auto baseClass = CP->classes.find(Str(base));
   if (baseClass == CP->classes.end() || !baseClass->second) {
     yyerror(tr("Class ") + base + tr(" not declared"));
@@ -107,7 +102,7 @@ int beginDerivedClass(const char* id, const char* base) {
 }
 
 int beginSingularClass(const char* id) {
-  if (CP->classes.count(Str(id))) return alreadyDeclared(id);
+  if (CP->classes.count(Str(id))) return classAlreadyDeclared(id);
   enter(new ClassDesc(Str(id), 0x2, refProject));
   return 0;
 }
@@ -132,6 +127,11 @@ void endClass(ClassKind kind, const char* comment) {
   if (comment) currentClass->setComment(commentText(comment));
 }
 
+int classAlreadyDeclared(const char* id) {
+  yyerror(tr("Class ") + id + tr(" already declared"));
+  return 2;
+}
+
 const char* localRef(const char* cls) {
   refProject = CP->name;
   return cls;
@@ -143,9 +143,11 @@ const char* projectRef(const char* project, const char* cls) {
 }
 
 const char* setRefAlias(const char* cls, const char* alias) {
-  refAlias = Str(alias ? alias : "");
+  refAlias = textOrEmpty(alias);
   return cls;
 }
+
+Str textOrEmpty(const char* text) { return Str(text ? text : ""); }
 
 Str commentText(const char* raw) {
   if (!raw) return Str();

@@ -33,12 +33,20 @@ void setClassIconText(const char* icon);
 // object kind, and its comment when the reopening has none.
 void endClass(ClassKind kind, const char* comment);
 
+// Reports that a class of the name `id` exists already; answers the parse
+// result 2.
+int classAlreadyDeclared(const char* id);
+
 // Class references: a plain name belongs to the current project; each
 // answers the class name.
 const char* localRef(const char* cls);
 const char* projectRef(const char* project, const char* cls);
 // The name in parentheses after a class reference; null for none.
 const char* setRefAlias(const char* cls, const char* alias);
+
+// A name or text the grammar may leave out (null) as the model stores it:
+// the empty text when left out.
+Str textOrEmpty(const char* text);
 
 // A block comment as the model stores it: each double quote becomes two
 // single quotes. Null for no comment.

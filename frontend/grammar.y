@@ -133,7 +133,7 @@
 
 %type <text> typeName
 %type <text> classBody optComment cref ref refName link nullMark labels
-%type <text> entryHead entryText outLead outTrail
+%type <text> entryHead optString
 %type <number> qualifier aggregateMark editMark outStar
 
 %%
@@ -390,7 +390,7 @@ folderItem
 /* An action the window offers: its label and hint, the methods it calls and
    its text. */
 methodEntry
-  : IDENT entryHead entryTargets entryText ';' optComment
+  : IDENT entryHead entryTargets optString ';' optComment
       { addMethodEntry($1, $2, $4, $6); }
   ;
 
@@ -411,7 +411,8 @@ entryTarget
   | IDENT ':' ':' IDENT '.' IDENT      { addEntryTarget($6, $4, $1); }
   ;
 
-entryText
+/* A text that may be left out. */
+optString
   : %empty                             { $$ = nullptr; }
   | STRING                             { $$ = $1; }
   ;
@@ -557,25 +558,15 @@ outs
 /* A result column: a text before it, "*" for a drop-down list, the column,
    and a text after it. */
 out
-  : outLead outStar ref outTrail
+  : optString outStar ref optString
       { if (int result = addResultColumn($1, $2, $3, nullptr, $4)) END_PARSE_WITH(result); }
-  | outLead outStar ref '.' IDENT outTrail
+  | optString outStar ref '.' IDENT optString
       { if (int result = addResultColumn($1, $2, $5, $3, $6)) END_PARSE_WITH(result); }
-  ;
-
-outLead
-  : %empty                             { $$ = nullptr; }
-  | STRING                             { $$ = $1; }
   ;
 
 outStar
   : %empty                             { $$ = 0; }
   | '*'                                { $$ = 1; }
-  ;
-
-outTrail
-  : %empty                             { $$ = nullptr; }
-  | STRING                             { $$ = $1; }
   ;
 
 /* ---- Methods ------------------------------------------------------------ */

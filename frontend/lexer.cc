@@ -156,29 +156,19 @@ void dropPatchSection() {
 
 enum class PatchWord { none, handled, refusedName };
 
-// Handles a patch word at the start of a token. A name holding a NUL byte is
-// refused and left in tokenText.
+// Handles a patch word at the start of a token. "patch" keeps its section
+// when the name is among the chosen patches, "nopatch" when it is not; any
+// other section is dropped. A name holding a NUL byte is refused and left in
+// tokenText.
 PatchWord readPatchWord() {
-  if (isPatch()) {
+  bool keepChosen = isPatch();
+  if (keepChosen || isNoPatch()) {
     Str name = readString();
     if (holdsNul(name)) {
       tokenText = name;
       return PatchWord::refusedName;
     }
-    if (patches.count(name)) {
-      patchName = name;
-    } else {
-      dropPatchSection();
-    }
-    return PatchWord::handled;
-  }
-  if (isNoPatch()) {
-    Str name = readString();
-    if (holdsNul(name)) {
-      tokenText = name;
-      return PatchWord::refusedName;
-    }
-    if (!patches.count(name)) {
+    if ((patches.count(name) > 0) == keepChosen) {
       patchName = name;
     } else {
       dropPatchSection();

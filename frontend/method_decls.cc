@@ -23,7 +23,7 @@ int methodAlreadyDeclared() {
 // The locator of an argument: the attribute and its class in the project of
 // the last class reference.
 AttrLocator locatorOf(const char* fName, const char* sName) {
-  return AttrLocator(refProject, Str(fName), Str(sName ? sName : ""), Str(""), false, false);
+  return AttrLocator(refProject, Str(fName), textOrEmpty(sName), Str(""), false, false);
 }
 
 }  // namespace
@@ -70,16 +70,13 @@ void addArgumentFromWindow(const char* fName, const char* sName, const char* win
                            const char* project) {
   addArgument(fName, sName);
   currentMethod->setInputArgSource(locatorOf(fName, sName), Str(window), cls ? Str(cls) : currentClass->Id(),
-                                   Str(project ? project : ""));
+                                   textOrEmpty(project));
 }
 
 void addDispatcher(const char* cls, const char* attr) { currentMethod->AddDispatcher(refProject, cls, attr); }
 
 int beginViewClass(const char* id) {
-  if (CP->classes.count(Str(id))) {
-    yyerror(tr("Class ") + id + tr(" already declared"));
-    return 2;
-  }
+  if (CP->classes.count(Str(id))) return classAlreadyDeclared(id);
   currentViewClass = keepForRun(new ClassDesc(Str(id), 0, refProject));
   CP->classes[currentViewClass->Id()] = currentViewClass;
   ObjectDesc*& object = CP->objects[currentViewClass->Id()];

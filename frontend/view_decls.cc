@@ -23,8 +23,6 @@ std::shared_ptr<Atom> selAtom;
 
 namespace {
 
-Str textOrEmpty(const char* text) { return Str(text ? text : ""); }
-
 // Every comparison starts from nothing: a left side or sign left over from an
 // earlier comparison, or from another view, must never reach a new condition.
 void forgetCondition() {
@@ -96,7 +94,7 @@ void addMethodEntry(const char* name, const char* label, const char* text, const
 }
 
 void addStandardInputTarget(const char* method, const char* cls, const char* project) {
-  Str owner = cls ? Str(cls) : Str("");
+  Str owner = textOrEmpty(cls);
   Str home = !cls ? Str("") : project ? Str(project) : currentClass->Container();
   targetList.push_back({Str(method), {owner, home}});
 }

@@ -44,6 +44,8 @@ Attributes::Data& Attributes::own() {
 
 namespace {
 std::uint32_t bitOf(unsigned field) { return std::uint32_t(1) << field; }
+// Equal bytes and equal nullness: a null text and an empty one differ.
+bool sameText(const Str& a, const Str& b) { return a.IsNull() == b.IsNull() && a.std() == b.std(); }
 }  // namespace
 
 // The texts held are those whose bit is set, in field order, so a text's
@@ -79,12 +81,10 @@ bool Attributes::sameFields(const Attributes& other) const {
   if (a.held != b.held || a.number_ != b.number_ || a.virtual_ != b.virtual_ || a.properties_ != b.properties_)
     return false;
   for (std::size_t i = 0; i < a.texts.size(); ++i)
-    if (a.texts[i].IsNull() != b.texts[i].IsNull() || a.texts[i].std() != b.texts[i].std()) return false;
+    if (!sameText(a.texts[i], b.texts[i])) return false;
   const WinLocator& x = getDefRef();
   const WinLocator& y = other.getDefRef();
-  for (auto [m, n] : {std::pair{&x.project, &y.project}, std::pair{&x.cls, &y.cls}, std::pair{&x.window, &y.window}})
-    if (m->IsNull() != n->IsNull() || m->std() != n->std()) return false;
-  return true;
+  return sameText(x.project, y.project) && sameText(x.cls, y.cls) && sameText(x.window, y.window);
 }
 
 std::size_t Attributes::fieldsHash() const {

@@ -8,9 +8,7 @@
 
 namespace {
 
-Str writeFailure(const Str& path) {
-  return Str("Cannot write file '") << path << "'. (" << std::strerror(errno ? errno : EIO) << ")";
-}
+Str writeFailure(const Str& path) { return fileFailure("write", path, errno ? errno : EIO); }
 
 class NullBuffer : public std::streambuf {
 protected:
@@ -24,7 +22,7 @@ OutputFile::OutputFile(const Str& path, Mode mode) : path_(path) {
   errno = 0;
   out_.open(path.std(), std::ios::out | std::ios::binary | (mode == append ? std::ios::app : std::ios::trunc));
   if (!out_.is_open())
-    throw Str("Cannot create file '") << path << "'. (" << std::strerror(errno ? errno : EACCES) << ")";
+    throw fileFailure("create", path, errno ? errno : EACCES);
 }
 
 bool OutputFile::flushAndClose() {
@@ -45,6 +43,10 @@ OutputFile::~OutputFile() {
     std::cout << writeFailure(path_) << std::endl;
     std::exit(1);
   }
+}
+
+Str fileFailure(const char* what, const Str& path, int error) {
+  return Str("Cannot ") << what << " file '" << path << "'. (" << std::strerror(error) << ")";
 }
 
 std::ostream& nullSink() {

@@ -38,5 +38,9 @@ private:
   bool closed_ = false;
 };
 
+// The error text for a file that could not be created, written or read:
+// "Cannot <what> file '<path>'. (<reason for error>)".
+Str fileFailure(const char* what, const Str& path, int error);
+
 // The sink that swallows everything (the null output of check-only runs).
 std::ostream& nullSink();

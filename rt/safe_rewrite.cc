@@ -6,20 +6,17 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <streambuf>
 #include <system_error>
+
+#include "rt/output_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the kernel allows when it opens a path
-
-Str cannot(const char* what, const Str& path, int error) {
-  return Str("Cannot ") << what << " file '" << path << "'. (" << std::strerror(error) << ")";
-}
 
 // `path` with every symbolic link followed to the file it finally names, which
 // need not exist yet (a dangling link names the file it would create).
@@ -29,10 +26,10 @@ std::string followLinks(const Str& path) {
     std::error_code error;
     if (!fs::is_symlink(current, error)) return current.string();
     fs::path target = fs::read_symlink(current, error);
-    if (error) throw cannot("create", path, error.value());
+    if (error) throw fileFailure("create", path, error.value());
     current = target.is_absolute() ? target : current.parent_path() / target;
   }
-  throw cannot("create", path, ELOOP);
+  throw fileFailure("create", path, ELOOP);
 }
 
 // The permission bits a newly created file gets under the process's umask.
@@ -102,7 +99,7 @@ SafeRewrite::SafeRewrite(const Str& path) : path_(path), target_(followLinks(pat
   int fd;
   if (exists && !S_ISREG(old.st_mode)) {
     fd = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) throw cannot("create", path_, errno);
+    if (fd < 0) throw fileFailure("create", path_, errno);
   } else {
     // A hidden name beside the target, so that the rename stays within one
     // file system.
@@ -114,13 +111,13 @@ SafeRewrite::SafeRewrite(const Str& path) : path_(path), target_(followLinks(pat
     if (fd < 0) {
       int error = errno;
       temporary_.clear();
-      throw cannot("create", path_, error);
+      throw fileFailure("create", path_, error);
     }
     if (::fchmod(fd, exists ? old.st_mode & 07777 : newFileMode()) != 0) {
       int error = errno;
       ::close(fd);
       discard();
-      throw cannot("create", path_, error);
+      throw fileFailure("create", path_, error);
     }
   }
   buffer_ = std::make_unique<Buffer>(fd);
@@ -135,7 +132,7 @@ void SafeRewrite::commit() {
   if (error == 0 && !temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno;
   if (error != 0) {
     discard();
-    throw cannot("write", path_, error);
+    throw fileFailure("write", path_, error);
   }
   temporary_.clear();
 }

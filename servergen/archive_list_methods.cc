@@ -10,6 +10,7 @@
 #include "rt/line_emitter.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/list_method_parts.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ bool hasArchiveForm(Project& own, const ClassDesc& cls, const ViewWindow& view, 
     if (!table || table->IsSQLView()) return false;
   }
   for (const Atom& atom : view.getAtoms())
-    if (comparesWithArgument(own, cls, atom)) return false;
+    if (argumentColumnOf(own, cls, atom)) return false;
   return true;
 }
 
@@ -85,10 +86,7 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc* cls, TableDesc&
   c.line("  KVCursor cursor(rdb);");
   for (const auto& [alias, entry] : desc.tables) c.line("  $T$Arc p$alias$;", {{"T", entry.table.table}, {"alias", alias}});
   c.line("");
-  source_ << "  cursor.Project()";
-  auto alias = desc.aliases.begin();
-  for (const Attributes& column : desc.columns) source_ << " << p" << *alias++ << "->" << column.Id();
-  source_ << ";\n";
+  writeProjection(source_, desc);
 
   // The joins and the view's conditions form one conjunction; the view's
   // alternatives are grouped so that every row they select stays joined.
@@ -105,7 +103,7 @@ void InterfaceMethodsGenerator::GenerateArcListMethod(ClassDesc* cls, TableDesc&
   if (!selection.IsEmpty()) c.line("  cursor.Set($selection$);", {{"selection", selection}});
   c.line("");
   c.line("  ListResult* r=new ListResult(\"$header$. ($archive$)\");",
-         {{"header", cppLiteralText(view->Header())}, {"archive", cppLiteralText(tr("Archive"))}});
+         {{"header", cppLiteralText(view->Header())}, {"archive", trLiteral("Archive")}});
   writeResultColumns(source_, *view, desc);
   writeResultTail(source_);
 

@@ -19,21 +19,6 @@
 
 namespace {
 
-// Whether the table's class in `project` has an object.
-bool hasObject(Project& project, const Str& table) {
-  auto found = project.classes.find(table);
-  return found != project.classes.end() && found->second && found->second->HaveObject();
-}
-
-// The tables of `project`, in name order, whose class has an object.
-std::list<Str> objectTables(Project& project) {
-  std::list<Str> tables;
-  project.tables.reset();
-  while (project.tables.next())
-    if (hasObject(project, project.tables.getTable())) tables.push_back(project.tables.getTable());
-  return tables;
-}
-
 // The other projects brought in with the parent directive, in name order.
 std::list<Project*> parentProjects(const Project& p) {
   std::list<Project*> parents;

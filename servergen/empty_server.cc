@@ -18,6 +18,7 @@
 #include "servergen/generated_project.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/served_methods.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ void InterfaceMethodsGenerator::GenerateBung() {
   const Str& P = project_;
   OutputFile file(".src/bung.cc");
   LineEmitter out(file.stream());
-  Str notImplemented = cppLiteralText(tr("Not implemented"));
+  Str notImplemented = trLiteral("Not implemented");
 
   out.line("-- bung.cc started -- this string is compilation preventor --");
   MethodsMap& map = project.methods;

@@ -1,24 +1,16 @@
 // The header of the server class of a project, .src/i<P>.h: the includes of
 // the related projects, the class with its object-layer members, and a
 // declaration and a static executor for every method of the method map that
-// the header publishes.
+// the server serves.
 #include "model/class_desc.h"
 #include "model/methods_map.h"
 #include "model/process_state.h"
 #include "model/project.h"
 #include "rt/line_emitter.h"
 #include "servergen/interface_methods_generator.h"
+#include "servergen/served_methods.h"
 
 namespace {
-
-// The methods the header leaves out: internal ones, those marked so, and
-// the declared names that Generate publishes under the table's name.
-bool publishedInHeader(MethodsMap& methods) {
-  const MethodDesc& m = methods.Body();
-  if (m.isInternal() || m.isNOHeader()) return false;
-  Str name = methods.Name();
-  return name != "Get" && name != "GetAbstract" && name != "GetForUpdate" && name != "MoveToArc";
-}
 
 // A declared Add or Update is named after its class in the server class.
 Str serverName(MethodsMap& methods) {
@@ -82,7 +74,7 @@ void InterfaceMethodsGenerator::printHeader(Project& project) {
   MethodsMap& methods = project.methods;
   methods.reset();
   while (methods.next()) {
-    if (!publishedInHeader(methods)) continue;
+    if (!isServed(methods)) continue;
     const MethodDesc& m = methods.Body();
     Str params = m.isDPIn() ? Str(" ( DataPacket* );")
                             : " ( " +
@@ -95,7 +87,7 @@ void InterfaceMethodsGenerator::printHeader(Project& project) {
     h.line("  static void* $E$(class $P$ *,DataPacket *,unsigned);", {{"E", executor}, {"P", P}});
   methods.reset();
   while (methods.next())
-    if (publishedInHeader(methods))
+    if (isServed(methods))
       h.line("  static void* $name$(class $P$ *,DataPacket *,unsigned);", {{"name", serverName(methods)}, {"P", P}});
   h.line("};");
   h.line("");

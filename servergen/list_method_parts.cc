@@ -6,6 +6,7 @@
 #include "model/windows.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
 
 Project& ownProjectOf(const ClassDesc& cls) {
   Project* own = projectMap.find(cls.Container());
@@ -34,10 +35,11 @@ std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, cons
   return std::nullopt;
 }
 
-bool comparesWithArgument(Project& own, const ClassDesc& cls, const Atom& atom) {
-  if (!atom.isAttrib()) return false;
+std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, const Atom& atom) {
+  if (!atom.isAttrib()) return std::nullopt;
   std::optional<Attributes> column = rightColumnOf(own, cls, atom);
-  return column && (column->IsVirtual() || atom.isVirtual());
+  if (column && (column->IsVirtual() || atom.isVirtual())) return column;
+  return std::nullopt;
 }
 
 Attributes leftColumnOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom) {
@@ -80,11 +82,18 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
   return joins;
 }
 
+void writeProjection(std::ostream& out, const TableDesc& desc) {
+  out << "  cursor.Project()";
+  auto alias = desc.aliases.begin();
+  for (const Attributes& column : desc.columns) out << " << p" << *alias++ << "->" << column.Id();
+  out << ";\n";
+}
+
 void writeResultColumns(std::ostream& out, ViewWindow& view, const TableDesc& desc) {
   LineEmitter c(out);
   view.GetFirstColumn();
   for (const Attributes& column : desc.columns) {
-    Str label = column.Name().IsEmpty() ? TypesPool.findType(column.Type(), "Name") : column.Name();
+    Str label = labelOf(column);
     c.line("  r->AddColumn(\"$label$\",AC_$type$$sum$);",
            {{"label", cppLiteralText(label)},
             {"type", valueTypeOf(column)},

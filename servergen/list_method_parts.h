@@ -29,9 +29,10 @@ Str unresolvedDetails(int line, const ViewWindow& view, const Str& table, const 
 // by source and field, or a column of the table a reference attribute of the
 // class points to; none when the tables hold no such column.
 std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, const Atom& atom);
-// Whether the condition compares with a value the caller passes: it is a
-// column comparison whose right column is virtual, or it is marked virtual.
-bool comparesWithArgument(Project& own, const ClassDesc& cls, const Atom& atom);
+// The column of the value the caller passes when the condition compares
+// with one: it is a column comparison whose right column is virtual, or it
+// is marked virtual. None for any other condition.
+std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, const Atom& atom);
 
 // The column that the left side of a condition names, from the full generic
 // list of its source in its project (the class's list when that is empty).
@@ -58,6 +59,9 @@ struct ForeignKeyJoin {
 // joined. The list and its archive join alike, so that the inherited part of
 // a table is never left unjoined.
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc);
+
+// The "cursor.Project()" line: every projected column under its table's alias.
+void writeProjection(std::ostream& out, const TableDesc& desc);
 
 // The "r->AddColumn" lines of the projected columns, then the footer, the
 // cursor copy, the sort and the return that end the method.

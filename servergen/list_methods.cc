@@ -127,9 +127,8 @@ void ListMethodWriter::addFilterConditions() {
 // virtual (or the condition is), else the filter column it names; none for
 // a condition between table columns.
 std::optional<Attributes> ListMethodWriter::parameterOf(const Atom& atom) {
+  if (std::optional<Attributes> argument = argumentColumnOf(own, cls, atom)) return argument;
   if (!atom.isAttrib()) return std::nullopt;
-  std::optional<Attributes> column = rightColumnOf(own, cls, atom);
-  if (column && (column->IsVirtual() || atom.isVirtual())) return column;
   if (const Attributes* filtered = filter.findAttribByRef(atom.getSecondAttr().column().FName)) return *filtered;
   return std::nullopt;
 }
@@ -235,10 +234,7 @@ void ListMethodWriter::writeDeclarations() {
   LineEmitter c(out);
   for (const auto& [alias, entry] : desc->tables) c.line("  $T$ p$alias$;", {{"T", entry.table.table}, {"alias", alias}});
   c.line("");
-  out << "  cursor.Project()";
-  auto alias = desc->aliases.begin();
-  for (const Attributes& column : desc->columns) out << " << p" << *alias++ << "->" << column.Id();
-  out << ";\n";
+  writeProjection(out, *desc);
 }
 
 void ListMethodWriter::writeJoins() {

@@ -18,13 +18,12 @@
 #include "rt/line_emitter.h"
 #include "rt/output_file.h"
 #include "rt/stream_joiner.h"
+#include "servergen/generated_project.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
 Str src(const Str& file) { return ".src/" + file; }
-
-// A translated message as it stands inside a generated string literal.
-Str literal(const char* english) { return cppLiteralText(tr(english)); }
 
 // `first` and `rest` joined by ", ", without the separator when `first` is
 // empty (an empty key list leaves only the other parameter).
@@ -194,13 +193,7 @@ void ObjectLayerWriter::serverMacros(LineEmitter& b) {
   b.line("#define GUserID ths->GUserID");
   b.line("#define GUserTime ths->GUserTime");
   b.line("");
-  TablesMap& map = project.tables;
-  map.reset();
-  while (map.next()) {
-    auto cls = project.classes.find(map.getTable());
-    if (cls != project.classes.end() && cls->second->HaveObject())
-      b.line("#define o$T$ ths->o$T$", {{"T", map.getTable()}});
-  }
+  for (const Str& table : objectTables(project)) b.line("#define o$T$ ths->o$T$", {{"T", table}});
 }
 
 void ObjectLayerWriter::header(const AccessTable& t, std::ostream& dbHeader) {
@@ -394,7 +387,7 @@ void ObjectLayerWriter::getArcEntry(const AccessTable& t, LineEmitter& c) {
   }
   c.line("  arc.Get();");
   c.line("  if( $differs$ ) ", {{"differs", differs}});
-  c.line("    throw Exc(\"$msg$\");", {{"msg", literal("Record with this code is not found.")}});
+  c.line("    throw Exc(\"$msg$\");", {{"msg", trLiteral("Record with this code is not found.")}});
   c.line("  return arc;");
   closeBody(c);
 }
@@ -409,7 +402,7 @@ void ObjectLayerWriter::getOldEntry(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) match << " && arc->" << k.Id() << "==" << k.Id();
   c.line("  cursor.Set(KVComparison(Str(\"\"))$match$ && arc->DateArc <= (int)DateArc);", {{"match", match}});
   c.line("  cursor.Order(-arc->DateArc);");
-  c.line("  if (!cursor.Fetch()) throw Exc(\"$msg$\");", {{"msg", literal("Record with this code is not found.")}});
+  c.line("  if (!cursor.Fetch()) throw Exc(\"$msg$\");", {{"msg", trLiteral("Record with this code is not found.")}});
   c.line("  return arc;");
   closeBody(c);
 }
@@ -424,11 +417,11 @@ void ObjectLayerWriter::getEntry(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) missing << " || cache." << k.Id() << " != " << k.Id();
   c.line("  if( $missing$ ) ", {{"missing", missing}});
   c.line("    throw Exc(\"$table$\") << Msg(\"$alias$\").what() << \"$missing$\"$key$ << \"$end$\";",
-         {{"table", literal("Table ")},
+         {{"table", trLiteral("Table ")},
           {"alias", cppLiteralText(t.cls->ClassAlias())},
-          {"missing", literal(" doesn't contain row with id ")},
+          {"missing", trLiteral(" doesn't contain row with id ")},
           {"key", t.key.printIntoThrow()},
-          {"end", literal(". ")}});
+          {"end", trLiteral(". ")}});
   c.line("  return cache;");
   closeBody(c);
 }
@@ -581,13 +574,9 @@ void ObjectLayerWriter::writeConnector() {
 }  // namespace
 
 void ObjectMethodsGenerator::Generate(bool) {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("No project ") + project_ + " to write the object layer of.";
-  ObjectLayerWriter(*project, standalone_, noArchive_).write();
+  ObjectLayerWriter(generatedProject(project_), standalone_, noArchive_).write();
 }
 
 void ObjectMethodsGenerator::GenerateDBConnector() {
-  Project* project = projectMap.find(project_);
-  if (!project) throw Str("No project ") + project_ + " to write the database connector of.";
-  ObjectLayerWriter(*project, standalone_, noArchive_).writeConnector();
+  ObjectLayerWriter(generatedProject(project_), standalone_, noArchive_).writeConnector();
 }

@@ -25,12 +25,7 @@ public:
   void writeSource();
 
 private:
-  // Class of the method under the map's cursor: its declaring class, or the
-  // class of its key for a method a generator registered.
-  Str classId() {
-    const MethodDesc& m = project.methods.Body();
-    return m.owner ? m.owner->Id() : project.methods.IdPair().first;
-  }
+  Str classId() { return classIdOf(project.methods); }
   Str stubName() { return entryPointName(project.methods); }
   Str structName() {
     Str name = project.methods.Name();

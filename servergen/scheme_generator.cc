@@ -18,6 +18,8 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
+#include "servergen/translated_literal.h"
 
 namespace {
 
@@ -141,10 +143,10 @@ void SchemeGenerator::GenerateEnums(bool) {
       source.line("        case $N$: return getTranslation(\"$V$\");",
                   {{"N", Int(item->code).getstr()}, {"V", cppLiteralText(item->value)}});
     }
-    source.line("        default : return getTranslation(\"$E$\");", {{"E", cppLiteralText(tr("Internal error"))}});
+    source.line("        default : return getTranslation(\"$E$\");", {{"E", trLiteral("Internal error")}});
     source.line("      }");
   }
-  source.line("    default : return getTranslation(\"$E$\");", {{"E", cppLiteralText(tr("internal error"))}});
+  source.line("    default : return getTranslation(\"$E$\");", {{"E", trLiteral("internal error")}});
   source.line("  }");
   source.line("}");
   source.line("");
@@ -305,10 +307,9 @@ void SchemeGenerator::printDefInit(AttribList& columns, std::ostream& out) {
   LineEmitter c(out);
   const char* intro = ": ";
   for (const Attributes& column : columns) {
-    Str label = column.Name().IsEmpty() ? TypesPool.findType(column.Type(), "Name") : column.Name();
     c.line("$B$$C$(\"$C$\", \"$N$\", AC_$W$$F$", {{"B", intro},
                                                    {"C", column.Id()},
-                                                   {"N", cppLiteralText(label)},
+                                                   {"N", cppLiteralText(labelOf(column))},
                                                    {"W", TypesPool.findType(column.Type(), "WS")},
                                                    {"F", columnFlag(column)}});
     intro = ", ";

@@ -12,16 +12,12 @@
 #include "model/project.h"
 #include "model/types_house.h"
 #include "rt/output_file.h"
+#include "servergen/display_label.h"
+#include "servergen/generated_project.h"
 #include "servergen/html_tag.h"
 #include "servergen/output_ids.h"
 
 namespace {
-
-Project& projectNamed(const Str& name) {
-  Project* project = projectMap.find(name);
-  if (!project) throw Str("Project ") << name << " is not registered.";
-  return *project;
-}
 
 // The class a method belongs to: its declaring class, or the class of its
 // key for a method a generator registered.
@@ -62,7 +58,7 @@ Str pageTitle(const Str& project) { return "Internal API of " + project + "_Cont
 // Script declarations
 
 void OrvaleGenerator::Generate() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   MethodsMap& map = project.methods;
   structs_ << "namespace " << project_ << " {\n";
   map.reset();
@@ -113,8 +109,7 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
   html_ << "      <ul><table border=0 rules=calls selspacing=0 allign=left>\n";
   const char* separator = "";
   for (const Attributes& arg : args) {
-    Str shown = arg.Name().IsEmpty() ? TypesPool.findType(arg.Type(), "Name") : arg.Name();
-    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << shown;
+    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
     if (!arg.Comment().IsEmpty()) html_ << "<td><em>" << arg.Comment() << "</em>";
     separator = ", \n";
   }
@@ -122,7 +117,7 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
 }
 
 void OrvaleGenerator::GenerateHTMLHelp() {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   MethodsMap& map = project.methods;
   std::list<Str> classes = documentedClasses(project);
   countPageNames(project, classes);
@@ -250,7 +245,7 @@ Str exampleText(const Str& project, const Str& name, const MethodDesc& method) {
 }  // namespace
 
 void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
-  Project& project = projectNamed(project_);
+  Project& project = generatedProject(project_);
   // The method under the cursor, which the caller's walk stands on and which
   // must not move.
   const MethodDesc& method = project.methods.Body();

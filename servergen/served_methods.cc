@@ -2,6 +2,11 @@
 
 #include "model/class_desc.h"
 
+Str classIdOf(MethodsMap& map) {
+  const MethodDesc& m = map.Body();
+  return m.owner ? m.owner->Id() : map.IdPair().first;
+}
+
 bool isServed(MethodsMap& map) {
   const MethodDesc& m = map.Body();
   Str name = map.Name();
@@ -10,8 +15,7 @@ bool isServed(MethodsMap& map) {
 }
 
 Str entryPointName(MethodsMap& map) {
-  const MethodDesc& m = map.Body();
   Str name = map.Name();
   if (name != "Add" && name != "Update") return name;
-  return (m.owner ? m.owner->Id() : map.IdPair().first) + name;
+  return classIdOf(map) + name;
 }

@@ -13,13 +13,12 @@
 #include "rt/cpp_literal.h"
 #include "rt/int.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
 #include "servergen/generated_project.h"
 #include "servergen/served_methods.h"
+#include "servergen/translated_literal.h"
 
 namespace {
-
-// A translated word as it goes between the quotes of a generated literal.
-Str literalTr(const char* english) { return cppLiteralText(tr(english)); }
 
 // One character per argument: "*" for a value that must not show in a trace
 // (its type is encrypted or censored), a blank otherwise.
@@ -31,9 +30,6 @@ Str traceMask(const AttribList& args) {
   }
   return mask;
 }
-
-// The label a client shows for an argument: its name, else its type's name.
-Str labelOf(const Attributes& a) { return a.Name().IsEmpty() ? TypesPool.findType(a.Type(), "Name") : a.Name(); }
 
 class ContainerWriter {
 public:
@@ -145,7 +141,7 @@ void ContainerWriter::registerMethods() {
   c.line("  RegisterMethod(\"__EnumValues\", this,(void *(*)(...))&$P$::__EnumValues);", {{"P", P}});
   c.line("  mh = FindMethod(\"__EnumValues\");");
   c.line("  if (mh != 0) {");
-  c.line("    mh->AddArgDesc(DP_INT,\"SortNo\",\"$T$\");", {{"T", literalTr("Sort field")}});
+  c.line("    mh->AddArgDesc(DP_INT,\"SortNo\",\"$T$\");", {{"T", trLiteral("Sort field")}});
   c.line("    mh->AddRetDesc(DP_INT, \"ListResult\", \" \");");
   c.line("  }");
   c.line("");
@@ -188,7 +184,7 @@ void ContainerWriter::errorEpilogue() {
   c.line("    ths->SetError(msg);");
   c.line("  }");
   c.line("  catch(...){");
-  c.line("    ths->SetError(AMessage(\"$T$ \").what());", {{"T", literalTr("System error.")}});
+  c.line("    ths->SetError(AMessage(\"$T$ \").what());", {{"T", trLiteral("System error.")}});
   c.line("  }");
 }
 
@@ -201,10 +197,10 @@ void ContainerWriter::enumValues() {
   c.line("  try {");
   c.line("    r = (Result*)ths->Begin(\"__EnumValues\",dp,a);");
   c.line("    if (r) return r;");
-  c.line("    ListResult* lr=new ListResult(\"$T$\");", {{"T", literalTr("Enums")}});
-  c.line("    lr->AddColumn(\"$T$\", AC_CODE);", {{"T", literalTr("Type")}});
-  c.line("    lr->AddColumn(\"$T$\", AC_CODE);", {{"T", literalTr("Value")}});
-  c.line("    lr->AddColumn(\"$T$\", AC_LTEXT);", {{"T", literalTr("Line")}});
+  c.line("    ListResult* lr=new ListResult(\"$T$\");", {{"T", trLiteral("Enums")}});
+  c.line("    lr->AddColumn(\"$T$\", AC_CODE);", {{"T", trLiteral("Type")}});
+  c.line("    lr->AddColumn(\"$T$\", AC_CODE);", {{"T", trLiteral("Value")}});
+  c.line("    lr->AddColumn(\"$T$\", AC_LTEXT);", {{"T", trLiteral("Line")}});
   int number = 33;
   for (const auto& [type, items] : TypesPool.InitsList()) {
     for (const ChkLine* item : *items)
@@ -242,7 +238,7 @@ void ContainerWriter::sqlExecutor() {
 
 void ContainerWriter::orvaleExecutor() {
   c.line("void *$P$::__OrvaleExecutor($P$ *ths,DataPacket *dp,unsigned a) {", {{"P", P}});
-  c.line("  if( dp->size()<1 ) throw AException(\"$T$. \");", {{"T", literalTr("Error calling script")}});
+  c.line("  if( dp->size()<1 ) throw AException(\"$T$. \");", {{"T", trLiteral("Error calling script")}});
   c.line("  ths->GUserID = ths->ruser;");
   c.line("  Result *r = 0;");
   c.line("  try {");
@@ -303,7 +299,7 @@ void ContainerWriter::orvaleExecutor() {
   c.line("        adp << dd;");
   c.line("        break;");
   c.line("      }");
-  c.line("      default: throw AException(\"$T$ Orvale. \");", {{"T", literalTr("Wrong parameter type")}});
+  c.line("      default: throw AException(\"$T$ Orvale. \");", {{"T", trLiteral("Wrong parameter type")}});
   c.line("      }");
   c.line("    }");
   c.line("    r=as->execute(adp);");
@@ -315,7 +311,7 @@ void ContainerWriter::orvaleExecutor() {
 
 void ContainerWriter::orvaleCompiler() {
   c.line("void *$P$::__OrvaleCompiler($P$ *ths,DataPacket *dp,unsigned a) {", {{"P", P}});
-  c.line("  if( dp->size()<1 ) throw AException(\"$T$. \");", {{"T", literalTr("Error calling script")}});
+  c.line("  if( dp->size()<1 ) throw AException(\"$T$. \");", {{"T", trLiteral("Error calling script")}});
   c.line("  ths->GUserID = ths->ruser;");
   c.line("  Result* r = 0;");
   c.line("  try {");

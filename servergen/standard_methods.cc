@@ -16,13 +16,12 @@
 #include "model/windows.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
+#include "servergen/display_label.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/list_method_parts.h"
+#include "servergen/translated_literal.h"
 
 namespace {
-
-// A dictionary text placed inside a generated string literal.
-Str trLiteral(const char* english) { return cppLiteralText(tr(english)); }
 
 // The lists the methods of one table are written from.
 struct TableLists {
@@ -294,7 +293,7 @@ void StandardMethodsWriter::writeMoveToArc(const TableLists& t) {
 // (or is marked virtual itself): such a view cannot be filtered by a key.
 bool StandardMethodsWriter::hasVirtualAtom(const TableLists& t, ViewWindow& view) {
   for (const Atom& atom : view.getAtoms())
-    if (comparesWithArgument(project, *t.cls, atom)) return true;
+    if (argumentColumnOf(project, *t.cls, atom)) return true;
   return false;
 }
 
@@ -349,7 +348,7 @@ void StandardMethodsWriter::writeGetHistList(const TableLists& t) {
   c.line("  ListResult* r=new ListResult(\"$A$. $history$.\");",
          {{"A", cppLiteralText(t.cls->ClassAlias())}, {"history", trLiteral("History")}});
   for (const Attributes& a : projection) {
-    Str title = a.Name().IsEmpty() ? TypesPool.findType(a.Type(), "Name") : a.Name();
+    Str title = labelOf(a);
     Str code = valueTypeOf(a);
     c.line("  r->AddColumn(\"$title$\", AC_$code$);", {{"title", cppLiteralText(title)}, {"code", code}});
   }
