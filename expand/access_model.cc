@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "expand/signature_lookups.h"
 #include "expand/std_methods.h"
 #include "model/attributes.h"
 #include "model/class_desc.h"
@@ -14,9 +15,8 @@ namespace {
 
 // The class of that name in the current project; throws when there is none.
 ClassDesc* classOfCurrentProject(const Str& name) {
-  auto it = CP->classes.find(name);
-  if (it == CP->classes.end() || !it->second) throw Str("Class not found :") + name;
-  return it->second;
+  if (ClassDesc* cls = classIn(*CP, name)) return cls;
+  throw Str("Class not found :") + name;
 }
 
 void setState(MethodACL& acl, const Str& group, int state) {

@@ -1,7 +1,7 @@
 #pragma once
-// Lookups shared by the phases that derive method and view signatures: the
-// project a locator names, a class or a table column of a project, and the
-// position that begins every positioned expansion error.
+// Lookups shared across the expansion and its access model: the project a
+// locator names, a class or a table column of a project, and the position
+// that begins every positioned expansion error.
 #include "expand/tables_map.h"
 #include "model/class_desc.h"
 #include "model/process_state.h"

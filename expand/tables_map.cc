@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "expand/signature_lookups.h"
 #include "model/class_desc.h"
 #include "model/cursor_walk.h"
 #include "model/project.h"
@@ -10,8 +11,6 @@ namespace {
 
 // Properties a foreign-key column takes over from its reference attribute.
 const char* const referenceProperties[] = {"FK", "PK", "HIDE", "NOTAB", "Slave", "Master", "NULL", "NOT"};
-
-bool hiddenKey(const Attributes& a) { return a.IsProperty("SK") && !a.IsProperty("GK"); }
 
 bool contains(const std::list<Str>& names, const Str& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -22,6 +21,16 @@ bool contains(const std::list<Str>& names, const Str& name) {
 AttribList handedOut(const AttribList& list) { return AttribList(list); }
 
 }  // namespace
+
+bool isHiddenKey(const Attributes& a) { return a.IsProperty("SK") && !a.IsProperty("GK"); }
+
+void takeDefaultsAndNotes(Attributes& column, const Attributes& from) {
+  column.setDefs(from.DefInit(), -1, from.DefUpdate(), -1);
+  column.setDefInitValue(from.DefInitValue());
+  column.setDefRef(from.getDefRef());
+  column.setComment(from.Comment());
+  column.setHint(from.Hint());
+}
 
 TablesMap::TablesMap() : project_(nullptr), cursor_(tables_.end()) {}
 
@@ -47,14 +56,10 @@ void TablesMap::addFKList(Str name, Attributes ref, AttribList key) {
     column.setRefClass(ref.Type());
     column.setRefAttr(keyColumn.Id());
     column.setNumber(keyColumn.Number());
-    column.setDefs(ref.DefInit(), -1, ref.DefUpdate(), -1);
-    column.setDefInitValue(ref.DefInitValue());
-    column.setDefRef(ref.getDefRef());
-    column.setComment(ref.Comment());
-    column.setHint(ref.Hint());
+    takeDefaultsAndNotes(column, ref);
     for (const char* word : referenceProperties)
       if (ref.IsProperty(word)) column.addProperty(word);
-    if (hiddenKey(ref) || hiddenKey(keyColumn)) column.addProperty("HIDE");
+    if (isHiddenKey(ref) || isHiddenKey(keyColumn)) column.addProperty("HIDE");
     column.addProperty("INDEX");
     if (ref.IsVirtual()) column.SetVirtual();
     table.pushAttrib(column);
@@ -120,11 +125,7 @@ AttribList TablesMap::genericList(const Str& name, std::list<Str>& visiting) {
   visiting.push_back(name);
   AttribList list;
   AttribList discriminator;
-  ClassDesc* cls = nullptr;
-  if (project_) {
-    auto it = project_->classes.find(name);
-    if (it != project_->classes.end()) cls = it->second;
-  }
+  ClassDesc* cls = project_ ? classIn(*project_, name) : nullptr;
   // A parent chain that loops ends where it meets itself.
   if (cls && !cls->Parent().IsEmpty() && !contains(visiting, cls->Parent())) {
     AttribList inherited = genericList(cls->Parent(), visiting);

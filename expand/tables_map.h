@@ -14,6 +14,13 @@
 
 class Project;
 
+// Whether the attribute is a surrogate key that is not shown: "SK" without
+// "GK". Every column built from it is hidden.
+bool isHiddenKey(const Attributes& a);
+// A table column takes over the initial and update defaults, the default
+// reference, the comment and the hint of the attribute it is built from.
+void takeDefaultsAndNotes(Attributes& column, const Attributes& from);
+
 class TablesMap {
 public:
   TablesMap();

@@ -14,10 +14,10 @@
 // refills the tables from scratch; phase 9 appends to the full lists.
 #include <iostream>
 
+#include "expand/signature_lookups.h"
 #include "expand/signature_phases.h"
 #include "model/class_desc.h"
 #include "model/process_state.h"
-#include "expand/signature_lookups.h"
 #include "model/project.h"
 #include "model/types_house.h"
 
@@ -95,13 +95,9 @@ Attributes plainColumn(const Attributes& a, const Project& project, const Str& c
   Attributes column(a.Id(), a.Type(), project.name, cls, a.Name());
   for (const char* word : columnProperties)
     if (a.IsProperty(word)) column.addProperty(word);
-  if (a.IsProperty("SK") && !a.IsProperty("GK")) column.addProperty("HIDE");
+  if (isHiddenKey(a)) column.addProperty("HIDE");
   if (a.IsVirtual()) column.SetVirtual();
-  column.setDefs(a.DefInit(), -1, a.DefUpdate(), -1);
-  column.setDefInitValue(a.DefInitValue());
-  column.setDefRef(a.getDefRef());
-  column.setComment(a.Comment());
-  column.setHint(a.Hint());
+  takeDefaultsAndNotes(column, a);
   column.setGroup(a.Group());
   column.setNumber(number);
   return column;
@@ -125,7 +121,7 @@ void retypeViewColumn(Project& project, Attributes& a) {
 }
 
 Str undefinedClass(const Attributes& a) {
-  return Str("unwrapper:124") + "The class " + a.Project() + "::" + a.Type() + " isn't defined\n";
+  return unwrapperAt(124) + "The class " + a.Project() + "::" + a.Type() + " isn't defined\n";
 }
 
 // Phase 4 for one class. The column number counts one per plain column and
@@ -143,7 +139,7 @@ void buildTables(Project& project, const Str& id, ClassDesc& cls, bool noAudit) 
     Attributes& a = *cls.GetAttribute(*name);
     if (cls.IsSQLView()) retypeViewColumn(project, a);
     if (noAudit && project.auditColumns.count(&a)) continue;
-    if (TypesPool.TypesList().count(a.Type())) {
+    if (isBaseType(a.Type())) {
       Attributes column = plainColumn(a, project, id, number++);
       project.tables.addAttrib(id, column);
       if (archived) {
