@@ -45,8 +45,10 @@ OutputFile::~OutputFile() {
   }
 }
 
-Str fileFailure(const char* what, const Str& path, int error) {
-  return Str("Cannot ") << what << " file '" << path << "'. (" << std::strerror(error) << ")";
+Str fileFailure(const char* what, const Str& path, int error) { return fileFailure(what, path, std::strerror(error)); }
+
+Str fileFailure(const char* what, const Str& path, const char* reason) {
+  return Str("Cannot ") << what << " file '" << path << "'. (" << reason << ")";
 }
 
 std::ostream& nullSink() {

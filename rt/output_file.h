@@ -41,6 +41,8 @@ private:
 // The error text for a file that could not be created, written or read:
 // "Cannot <what> file '<path>'. (<reason for error>)".
 Str fileFailure(const char* what, const Str& path, int error);
+// The same with a reason that no error number names.
+Str fileFailure(const char* what, const Str& path, const char* reason);
 
 // The sink that swallows everything (the null output of check-only runs).
 std::ostream& nullSink();

@@ -101,12 +101,15 @@ SafeRewrite::SafeRewrite(const Str& path) : path_(path), target_(followLinks(pat
     fd = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) throw fileFailure("create", path_, errno);
   } else {
+    // The rename needs only the directory's permission; the file's own mode
+    // is asked here, as a truncating open would ask it, so that a file its
+    // user may not write stays as it is.
+    if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0)
+      throw fileFailure("create", path_, errno);
     // A hidden name beside the target, so that the rename stays within one
-    // file system.
-    fs::path target(target_);
-    std::string name = target.filename().string();
-    name.insert(0, 1, '.').append(".XXXXXX");
-    temporary_ = (target.parent_path() / name).string();
+    // file system. Its length does not depend on the target's, so that any
+    // name the file system takes for the target also fits the temporary.
+    temporary_ = (fs::path(target_).parent_path() / ".tarvic-XXXXXX").string();
     fd = ::mkstemp(temporary_.data());
     if (fd < 0) {
       int error = errno;

@@ -10,7 +10,8 @@
 // gets those a plain create gives). A symbolic link is written through: the
 // file it leads to is replaced and the link stays. A file that exists but is
 // no regular file (a device such as /dev/null, a pipe) would be destroyed by
-// a rename, so it is written in place.
+// a rename, so it is written in place. A file its user may not write is
+// refused, as a truncating open would refuse it.
 #include <memory>
 #include <ostream>
 #include <string>

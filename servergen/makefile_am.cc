@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <list>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <sstream>
+#include <system_error>
 
 #include "model/process_state.h"
 #include "model/project.h"
@@ -174,9 +176,16 @@ void writeTarvicTargets(std::ostream& out, const Str& p) {
 }
 
 // The lines of Makeoptions.am; nothing when it cannot be opened (the file is
-// optional). A file that opens but cannot be read is an error.
+// optional). A file that opens but cannot be read is an error, and so is one
+// that is no regular file: a device such as /dev/zero would feed lines without
+// end, and a pipe would hold the run at the open.
 std::optional<std::list<Str>> readMakeoptions() {
   const char* path = "Makeoptions.am";
+  std::error_code unknown;  // then the open below tells what is wrong
+  std::filesystem::file_status kind = std::filesystem::status(path, unknown);
+  if (std::filesystem::is_directory(kind)) throw fileFailure("read", path, EISDIR);
+  if (std::filesystem::exists(kind) && !std::filesystem::is_regular_file(kind))
+    throw fileFailure("read", path, "Not a regular file");
   try {
     IO::File file(path, "r");
     IO::BufferedReader reader(file);

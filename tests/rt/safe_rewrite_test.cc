@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
 #include "tests/support/scratch_dir.h"
+#include "tests/support/without_privileges.h"
 
 namespace {
 
@@ -97,4 +99,36 @@ TEST_F(SafeRewriteTest, DevicesAreWrittenInPlaceAndOtherTargetsRefused) {
   }
   EXPECT_TRUE(fs::is_directory(dir / "folder"));
   EXPECT_EQ(dir.names(), (std::set<std::string>{"sink", "full", "folder"}));
+}
+
+TEST_F(SafeRewriteTest, TheLongestLegalNameAndAFileItsUserMayNotWrite) {
+  // The temporary file beside a file of the longest name fits too.
+  std::string longest(255, 'n');
+  dir.write(longest, "old");
+  {
+    SafeRewrite out(dir.at(longest));
+    out << "new";
+    out.commit();
+  }
+  EXPECT_EQ(dir.read(longest), "new");
+  fs::remove(dir / longest);
+
+  // Mode 444, the folder open to everyone: only the file's own mode forbids.
+  dir.write("register.txt", "old\n");
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(dir / "register.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_symlink("register.txt", dir / "link");
+  std::optional<std::string> failure = withoutPrivileges([&]() -> std::string {
+    for (const char* name : {"register.txt", "link"}) try {
+        SafeRewrite out(dir.at(name));
+        return std::string(name) + " was taken for writing";
+      } catch (const Str& error) {
+        if (error.std() != "Cannot create file '" + dir.at(name).std() + "'. (Permission denied)") return error.std();
+      }
+    return "";
+  });
+  if (!failure) GTEST_SKIP() << "cannot run as a user whom the file's mode binds";
+  EXPECT_EQ(*failure, "");
+  EXPECT_EQ(dir.read("register.txt"), "old\n");
+  EXPECT_EQ(dir.names(), (std::set<std::string>{"register.txt", "link"}));
 }

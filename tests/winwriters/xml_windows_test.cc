@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "tests/support/capture_stdout.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/without_privileges.h"
 
 namespace {
 
@@ -97,4 +99,14 @@ TEST_F(XmlWindows, RegisterThatFailsPartwayStaysWhole) {
   EXPECT_TRUE(kept == entries);
   // No temporary file stays behind.
   EXPECT_EQ(dir.names(), (std::set<std::string>{".xml", "a.tsk", "b.tsk", "c.tsk", "main.tsk", "wid.txt"}));
+}
+
+TEST_F(XmlWindows, RegisterItsUserMayNotWriteStays) {
+  dir.write("wid.txt", "Order_List W010204\n");
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions("wid.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  std::optional<std::string> printed = withoutPrivileges([&] { return printXML(); });
+  if (!printed) GTEST_SKIP() << "cannot run as a user whom the file's mode binds";
+  EXPECT_EQ(*printed, "generating .. done\n done\n done\nWARNING! Cannot save Window ID file wid.txt\n done\n");
+  EXPECT_EQ(dir.read("wid.txt"), "Order_List W010204\n");
 }
