@@ -417,11 +417,28 @@ TEST_F(ListMethods, ArchiveLists) {
 TEST_F(ListMethods, ColumnsThatCannotBeResolved) {
   EXPECT_EQ(error("Customer", "Wrong"), "schemgen:1871 In window Wrong of Class Customer wrong attributenosuch");
   EXPECT_EQ(error("Customer", "Far"), "schemgen:1925 In window Far unable to resolve attribute details Customer.nosuch");
-  EXPECT_EQ(error("Order", "Through"), "schemgen:1968 In window Through unable to resolve attribute details buyer.name");
   // The lookups that would otherwise read nothing: a reference's missing
   // column and a key column of a table the project lacks.
   EXPECT_EQ(error("Order", "Deep"), "schemgen:1925 In window Deep unable to resolve attribute details Customer.nosuch");
   EXPECT_EQ(error("Customer", "Lost"), "schemgen:1925 In window Lost unable to resolve attribute details Nosuch.id");
+}
+
+// A column reached through a reference attribute and compared with a value
+// is read in the referenced table under the attribute's name, joined by the
+// reference's foreign key, as a view column through it would be.
+TEST_F(ListMethods, LeftOperandThroughReference) {
+  EXPECT_EQ(list("Order", "Through"),
+            "ListResult * main :: OrderGetThrough ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"Through\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Order pOrder;\n"
+            "  Customer pbuyer;\n"
+            "\n"
+            "  cursor.Project() << pOrder->qty;\n"
+            "  cursor.Set((pOrder->buyerid==pbuyer->id ) && ( pbuyer->name==\"x\"));\n"
+            "\n"
+            "  r->AddColumn(\"Qty\",AC_Int);\n" +
+                tail);
 }
 
 }  // namespace
