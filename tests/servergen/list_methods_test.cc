@@ -441,4 +441,42 @@ TEST_F(ListMethods, LeftOperandThroughReference) {
                 tail);
 }
 
+// The same through a reference into an included project: the column is
+// read in the included project's table.
+TEST_F(FrontEnd, ListConditionThroughReferenceIntoIncludedProject) {
+  const std::string types =
+      "Integer : C = \"int\", WS = \"Int\", Name = \"Integer\";\n"
+      "Text : C = \"Str\", WS = \"Str\", Name = \"Text\";\n"
+      "UserID : C = \"int\", WS = \"Int\", Name = \"User\";\n"
+      "Date : C = \"Str\", WS = \"Date\", Name = \"Date\";\n";
+  write("stock.tsk", types + "Class Item \"Item\" { Attributes { Text code, PK \"Code\"; Integer amount; } }\n");
+  open(types + "include \"stock.tsk\"\n"
+               "Class Order \"Order\" {\n"
+               "  Attributes { Integer id, PK \"Number\"; stock::Item item \"Item\"; }\n"
+               "  Views { DataWindow Big \"Big\" { id; Select item.amount > \"3\"; } }\n"
+               "}\n");
+  std::string printed;
+  ASSERT_EQ(parse(printed), 0) << printed;
+  CaptureStdout quiet;
+  projectMap.find("stock")->unwrapAll(false);
+  main->unwrapAll(false);
+  std::ostringstream header, source;
+  InterfaceMethodsGenerator generator(header, source, "main");
+  AttribList none;
+  ClassDesc* order = main->classes.at("Order");
+  generator.GenerateListMethod(order, order->GetView("Big"), none);
+  EXPECT_EQ(source.str(),
+            "ListResult * main :: OrderGetBig ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"Big\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Order pOrder;\n"
+            "  Item pitem;\n"
+            "\n"
+            "  cursor.Project() << pOrder->id;\n"
+            "  cursor.Set((pOrder->itemcode==pitem->code ) && ( pitem->amount> \"3\"));\n"
+            "\n"
+            "  r->AddColumn(\"Number\",AC_Int);\n" +
+                tail);
+}
+
 }  // namespace
