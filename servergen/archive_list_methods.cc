@@ -47,7 +47,8 @@ Str viewConditions(Project& own, const ClassDesc& cls, const ViewWindow& view) {
   for (const Atom& atom : view.getAtoms()) {
     if (!first) text << " " << (sign != view.getSigns().end() ? *sign++ : Str("")) << " ";
     first = false;
-    text << "p" << leftOperandOf(own, cls, view, atom).alias << "->" << atom.getFirstAttr().column().FName;
+    const Operand left = leftOperandOf(own, cls, view, atom);
+    text << "p" << left.alias << "->" << left.field;
     if (atom.isLiteral() && atom.getLiteral() == "NULL") {
       text << (atom.getSign() == "!=" ? ".IsNotNull()" : ".IsNull()");
       continue;
@@ -57,8 +58,10 @@ Str viewConditions(Project& own, const ClassDesc& cls, const ViewWindow& view) {
       text << "\"" << cppLiteralText(atom.getLiteral()) << "\"";
     else if (atom.isGlobal())
       text << atom.getGlobal();
-    else
-      text << "p" << rightOperandOf(own, cls, view, atom).alias << "->" << atom.getSecondAttr().column().FName;
+    else {
+      const Operand right = rightOperandOf(own, cls, view, atom);
+      text << "p" << right.alias << "->" << right.field;
+    }
   }
   return text;
 }

@@ -52,6 +52,17 @@ Str holderOf(Project& project, const Str& start, const Str& id) {
   return start;
 }
 
+bool hasNoTable(const ClassDesc& cls) { return !cls.HaveObject() && !cls.IsSQLView(); }
+
+std::optional<Attributes> storedKeyOf(Project& own, const ClassDesc& cls, const Attributes& reference,
+                                      const Str& field) {
+  const ClassDesc* target = classIn(projectOr(reference.Project(), own), reference.Type());
+  if (!target || !hasNoTable(*target)) return std::nullopt;
+  AttribList stored = own.tables.getGenericList(cls.Id()).findRefAttribs(reference.Id(), Str(""));
+  if (const Attributes* column = stored.findAttribByRef(field)) return *column;
+  return std::nullopt;
+}
+
 Str partAlias(const Str& alias, const Str& table, const Str& part) {
   if (part == table) return alias;
   return alias == table ? part : alias + part;
@@ -66,7 +77,7 @@ std::optional<Operand> referenceColumnOf(Project& own, const Attributes& referen
   if (!found) return std::nullopt;
   if (column) *column = *found;
   const Str holder = holderOf(projectOr(found->Project(), home), found->CurClass(), field);
-  Operand operand{reference.Id(), {}};
+  Operand operand{reference.Id(), field, {}};
   if (holder != type) {
     operand.alias = reference.Id() + holder;
     operand.entries.push_back({operand.alias, TblLocator(found->Project(), holder)});
@@ -84,7 +95,7 @@ Operand leftOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view
   if (const Attributes* column = list.findAttrib(left.FName)) {
     const Str holder = holderOf(projectOr(column->Project(), own), column->CurClass(), left.FName);
     const Str alias = holder + atom.getFirstAttr().alias();
-    return {alias, {{alias, TblLocator("", holder)}}};
+    return {alias, left.FName, {{alias, TblLocator("", holder)}}};
   }
   // A column of the class a reference attribute points to, compared with a
   // value: the expansion found it in the referenced class.
@@ -98,10 +109,12 @@ Operand rightOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& vie
   const ColumnStruct& right = atom.getSecondAttr();
   const Str& S = right.column().SName;
   const Str& F = right.column().FName;
-  if (S.IsEmpty()) {
-    const Str holder = holderOf(own, cls.Id(), F);
-    return {holder, {{holder, TblLocator("", holder)}}};
-  }
+  // A column of the class's own tables.
+  auto ownColumn = [&](const Str& field) {
+    const Str holder = holderOf(own, cls.Id(), field);
+    return Operand{holder, field, {{holder, TblLocator("", holder)}}};
+  };
+  if (S.IsEmpty()) return ownColumn(F);
   Project& home = projectOr(right.column().PName, own);
   const Str entry = S + right.alias();
   Str table = S;
@@ -109,12 +122,13 @@ Operand rightOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& vie
   if (!classIn(home, S)) {
     const Attributes* reference = cls.GetAttribute(S);
     if (!reference) throw unresolvedDetails(1925, view, S, F);
+    if (std::optional<Attributes> stored = storedKeyOf(own, cls, *reference, F)) return ownColumn(stored->Id());
     table = reference->Type();
     tableHome = &projectOr(reference->Project(), home);
   }
-  Operand operand{partAlias(entry, table, holderOf(*tableHome, table, F)), {}};
-  if (operand.alias != entry)
-    operand.entries.push_back({operand.alias, TblLocator(tableHome->name, holderOf(*tableHome, table, F))});
+  const Str holder = holderOf(*tableHome, table, F);
+  Operand operand{partAlias(entry, table, holder), F, {}};
+  if (operand.alias != entry) operand.entries.push_back({operand.alias, TblLocator(tableHome->name, holder)});
   operand.entries.push_back({entry, TblLocator(home.name, table)});
   return operand;
 }
@@ -144,7 +158,8 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
       // A part of an entry (its alias followed by its class) joins to the
       // entry's next part.
       const Str& table = entry.table.table;
-      const std::size_t base = alias.length() > table.length() && alias.endsWith(table) ? alias.length() - table.length() : 0;
+      const std::size_t base =
+          alias.length() > table.length() && alias.endsWith(table) ? alias.length() - table.length() : 0;
       if (isTarget(alias + target))
         target = alias + target;
       else if (base && isTarget(alias.substr(0, base) + target))

@@ -50,12 +50,24 @@ Str holderOf(Project& project, const Str& start, const Str& id);
 Str partAlias(const Str& alias, const Str& table, const Str& part);
 
 // Where a side of a condition is read: the alias of the table entry that
-// holds its column, and the entries that reading needs (the holding entry
-// first, then the entry it is a part of, when that differs).
+// holds its column, the column's name there, and the entries that reading
+// needs (the holding entry first, then the entry it is a part of, when that
+// differs).
 struct Operand {
   Str alias;
+  Str field;
   std::vector<std::pair<Str, TblLocator>> entries;
 };
+
+// Whether the class has no table of its own: a virtual class without object
+// gets no domain class, so no list can read it.
+bool hasNoTable(const ClassDesc& cls);
+// The column that the reference attribute `reference` of the class stores
+// for the key column `field` of a class that has no table: a list reads that
+// key there. None when the referenced class has a table or `field` is no key
+// column the reference stores.
+std::optional<Attributes> storedKeyOf(Project& own, const ClassDesc& cls, const Attributes& reference,
+                                      const Str& field);
 
 // The left side of a condition: its column is looked up in the full generic
 // list of its source in its project (the class's list when that is empty);
@@ -65,7 +77,8 @@ struct Operand {
 Operand leftOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom);
 // The right side of a comparison of two columns that is no argument: a
 // column of the class itself, of a named class, or of the table a
-// reference attribute of the class points to.
+// reference attribute of the class points to (or the key the reference
+// stores, for a class without table).
 Operand rightOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom);
 // A view column through the reference attribute `reference` of the class:
 // the column `field` of the referenced class, read under the attribute's
@@ -92,7 +105,8 @@ struct ForeignKeyJoin {
 // the target, else to the referenced class's entry, each only when it reads
 // the referenced class's table; the target is the group's reference, or the
 // referenced class when the reference is named like it. A group whose target
-// is no such entry, or is the table itself, is not joined. The list and its archive join alike, so that the inherited part of
+// is no such entry, or is the table itself, is not joined. The list and its
+// archive join alike, so that the inherited part of
 // a table is never left unjoined.
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc);
 

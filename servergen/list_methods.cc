@@ -23,6 +23,12 @@
 
 namespace {
 
+// How an error names a column the list reads: "source.field", or the field
+// of the class alone.
+Str columnText(const AttrLocator& column) {
+  return column.SName.IsEmpty() ? column.FName : column.SName + "." + column.FName;
+}
+
 // An inherited part reached by a column of a named table, with the ancestor
 // table that holds the column and the named table: (alias, table) -> both.
 using JoinMap = std::map<std::pair<Str, Str>, std::pair<TblLocator, TblLocator>>;
@@ -181,7 +187,7 @@ void ListMethodWriter::addTable(const Str& alias, const TblLocator& table, const
     return;
   }
   const ClassDesc* reached = classIn(projectOr(table.project, own), table.table);
-  if (reached && !reached->HaveObject() && !reached->IsSQLView())
+  if (reached && hasNoTable(*reached))
     throw schemgenAt(1890) + tr(" In window ") + view.Id() + tr(" of Class ") + C + ": " + construct +
         " is read from class " + table.table + ", a virtual class without object, which has no table.";
   desc->tables[alias].table = table;
@@ -193,7 +199,7 @@ void ListMethodWriter::addColumnTables() {
   for (AttrLocator* L = view.GetFirstColumn(); L; L = view.GetNextColumn()) {
     const Str& F = L->FName;
     const Str& S = L->SName;
-    const Str construct = S.IsEmpty() ? F : S + "." + F;
+    const Str construct = columnText(*L);
     if (S.IsEmpty()) {
       AttribList generic = own.tables.getGenericList(C);
       const Attributes* column = generic.findAttrib(F);
@@ -207,13 +213,9 @@ void ListMethodWriter::addColumnTables() {
         tablesOf(reference->Project()).haveTable(reference->Type())) {
       // A key column of a class without table is the value the reference
       // stores in the class's own table.
-      const ClassDesc* target = classIn(projectOr(reference->Project(), own), reference->Type());
-      if (target && !target->HaveObject() && !target->IsSQLView()) {
-        AttribList stored = own.tables.getGenericList(C).findRefAttribs(S, Str(""));
-        if (const Attributes* column = stored.findAttribByRef(F)) {
-          projectOwnColumn(*column);
-          continue;
-        }
+      if (std::optional<Attributes> stored = storedKeyOf(own, cls, *reference, F)) {
+        projectOwnColumn(*stored);
+        continue;
       }
       Attributes column;
       std::optional<Operand> through = referenceColumnOf(own, *reference, F, &column);
@@ -252,12 +254,11 @@ void ListMethodWriter::projectOwnColumn(const Attributes& column) {
 // The tables the conditions reach beyond the columns'.
 void ListMethodWriter::addConditionTables() {
   for (const Atom& atom : atoms) {
-    const AttrLocator& left = atom.getFirstAttr().column();
-    addTables(leftOperandOf(own, cls, view, atom), left.SName.IsEmpty() ? left.FName : left.SName + "." + left.FName);
+    addTables(leftOperandOf(own, cls, view, atom), columnText(atom.getFirstAttr().column()));
     if (!atom.isAttrib() || atom.isVirtual()) continue;
     const AttrLocator& right = atom.getSecondAttr().column();
     if (filter.findAttribByRef(right.FName) || (right.SName.IsEmpty() && parameterOf(atom))) continue;
-    addTables(rightOperandOf(own, cls, view, atom), right.SName.IsEmpty() ? right.FName : right.SName + "." + right.FName);
+    addTables(rightOperandOf(own, cls, view, atom), columnText(right));
   }
 }
 
@@ -268,10 +269,10 @@ void ListMethodWriter::addTypeTable() {
   if (hasTable(C) || cls.Parent().IsEmpty()) return;
   for (const auto& [alias, entry] : desc->tables) {
     if (!cls.HaveParent(entry.table.table)) continue;
-    const Str holder = holderOf(projectOr(entry.table.project, own), entry.table.table, cls.Top()->Id() + "Type");
+    const Str type = cls.Top()->Id() + "Type";
+    const Str holder = holderOf(projectOr(entry.table.project, own), entry.table.table, type);
     typeAlias = partAlias(alias, entry.table.table, holder);
-    const TblLocator table(entry.table.project, holder);
-    addTable(typeAlias, table, cls.Top()->Id() + "Type");
+    addTable(typeAlias, TblLocator(entry.table.project, holder), type);
     return;
   }
 }
@@ -295,7 +296,8 @@ void ListMethodWriter::joinInheritedParts() {
       };
       const bool prefixed = reads(alias + part->Id());
       if (prefixed || (alias == table && reads(part->Id()))) {
-        for (const Str& id : skipped) between.push_back({prefixed ? alias + id : id, TblLocator(entry.table.project, id)});
+        for (const Str& id : skipped)
+          between.push_back({prefixed ? alias + id : id, TblLocator(entry.table.project, id)});
         break;
       }
       skipped.push_back(part->Id());
@@ -372,7 +374,8 @@ void ListMethodWriter::writeViewConditions() {
     else
       conditions << " " << (k - 1 < signs.size() ? signs[k - 1] : Str("")) << " ";
     if (group && k == 0) conditions << "(";
-    conditions << "p" << leftOperandOf(own, cls, view, atom).alias << "->" << atom.getFirstAttr().column().FName;
+    const Operand left = leftOperandOf(own, cls, view, atom);
+    conditions << "p" << left.alias << "->" << left.field;
     if (atom.isLiteral() && atom.getLiteral() == "NULL") {
       conditions << (atom.getSign() == "!=" ? ".IsNotNull()" : ".IsNull()");
     } else {
@@ -382,11 +385,12 @@ void ListMethodWriter::writeViewConditions() {
       } else if (atom.isGlobal()) {
         conditions << atom.getGlobal();
       } else {
-        const Str& F = atom.getSecondAttr().column().FName;
-        if (parameterOf(atom))
-          conditions << F;
-        else
-          conditions << (atom.isOJ() ? "++" : "") << "p" << rightOperandOf(own, cls, view, atom).alias << "->" << F;
+        if (parameterOf(atom)) {
+          conditions << atom.getSecondAttr().column().FName;
+        } else {
+          const Operand right = rightOperandOf(own, cls, view, atom);
+          conditions << (atom.isOJ() ? "++" : "") << "p" << right.alias << "->" << right.field;
+        }
       }
     }
     if (group && k + 1 == viewAtoms) conditions << ")";
