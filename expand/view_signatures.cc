@@ -118,8 +118,8 @@ private:
       throw unwrapperAt(636) + tr(" In window select statement ") + view_.Id() +
           tr(" unable to resolve attribute ") + (S1.IsEmpty() ? F1 : S1 + "." + F1);
 
-    bool isVirtual = false, throughReference = false;
-    AttribList right = rightColumns(p2, F2, S2, isVirtual, throughReference);
+    bool isVirtual = false, byReference = false;
+    AttribList right = rightColumns(p2, F2, S2, isVirtual, byReference);
     // A class named alone compares with the key of its table: the copies
     // name that table, so that the list reads the key there and not in K.
     const bool keyOfClass = S2.IsEmpty() && classIn(p2, F2);
@@ -132,8 +132,7 @@ private:
       if (isVirtual) copy.setVirtual();
       copy.getFirstAttr().setColName(l.Id());
       copy.getFirstAttr().setColType(l.CurClass());
-      bool byKey = !r->RefAttr().IsEmpty() && !throughReference;
-      copy.getSecondAttr().setColName(byKey ? r->RefAttr() : r->Id());
+      copy.getSecondAttr().setColName(byReference && !r->RefAttr().IsEmpty() ? r->RefAttr() : r->Id());
       if (keyOfClass) copy.getSecondAttr().setColType(F2);
       atoms_.push_back(copy);
       ++r;
@@ -157,7 +156,8 @@ private:
     // Through the attribute S1 of D, or among D's attributes.
     AttribList attributes = D->getFullAttribList();
     const Attributes* through = S1.IsEmpty() ? nullptr : attributes.findAttrib(S1);
-    AttribList X = through ? p1.tables.getGenericList(through->Type()) : attributes;
+    // The class a reference attribute points to may be another project's.
+    AttribList X = through ? projectOr(through->Project(), p1).tables.getGenericList(through->Type()) : attributes;
     found = X.findRefAttribs(F1, Str(""));
     if (found.isEmpty()) found = single(X.findAttrib(F1));
     if (found.isEmpty()) found = p1.tables.getPK(F1);
@@ -165,7 +165,11 @@ private:
   }
 
   // The columns the right side (F2, S2) names, by the kind of its locator.
-  AttribList rightColumns(Project& p2, const Str& F2, const Str& S2, bool& isVirtual, bool& throughReference) {
+  // `byReference` tells that they are foreign-key columns of K named by the
+  // reference attribute S2: the list reads them in the referenced table,
+  // under the names of the key columns they refer to. Every other column is
+  // read, under its own id, in the table the side names.
+  AttribList rightColumns(Project& p2, const Str& F2, const Str& S2, bool& isVirtual, bool& byReference) {
     AttribList generic = project_.tables.getGenericList(K_.Id());
     if (S2.IsEmpty()) {
       if (classIn(p2, F2)) return p2.tables.getPK(F2);
@@ -181,8 +185,10 @@ private:
     // table under the name S2, so a column K produced is named there by the
     // column it refers to; a column of the referenced class by its own id.
     AttribList refs = generic.findRefAttribs(S2, Str(""));
-    if (const Attributes* column = refs.findAttribByRef(F2)) return single(column);
-    throughReference = true;
+    if (const Attributes* column = refs.findAttribByRef(F2)) {
+      byReference = true;
+      return single(column);
+    }
     const Attributes* a = K_.GetAttribute(S2);
     if (!a)
       throw unwrapperAt(603) + " In window " + view_.Id() + " unable to resolve attribute " + S2 + " in Class " +

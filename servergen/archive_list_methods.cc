@@ -38,7 +38,8 @@ Str foreignKeyJoinText(Project& own, const TableDesc& desc) {
   return joins;
 }
 
-// The view's conditions over the archive tables.
+// The view's conditions over the archive tables, each side read through the
+// entry the list reads it through.
 Str viewConditions(Project& own, const ClassDesc& cls, const ViewWindow& view) {
   Str text("");
   auto sign = view.getSigns().begin();
@@ -46,8 +47,8 @@ Str viewConditions(Project& own, const ClassDesc& cls, const ViewWindow& view) {
   for (const Atom& atom : view.getAtoms()) {
     if (!first) text << " " << (sign != view.getSigns().end() ? *sign++ : Str("")) << " ";
     first = false;
-    const Attributes left = leftColumnOf(own, cls, view, atom);
-    text << "p" << left.CurClass() << atom.getFirstAttr().alias() << "->" << atom.getFirstAttr().column().FName;
+    const Operand left = leftOperandOf(own, cls, view, atom);
+    text << "p" << left.alias << "->" << left.field;
     if (atom.isLiteral() && atom.getLiteral() == "NULL") {
       text << (atom.getSign() == "!=" ? ".IsNotNull()" : ".IsNull()");
       continue;
@@ -58,8 +59,8 @@ Str viewConditions(Project& own, const ClassDesc& cls, const ViewWindow& view) {
     else if (atom.isGlobal())
       text << atom.getGlobal();
     else {
-      const AttrLocator& right = atom.getSecondAttr().column();
-      text << "p" << (right.SName.IsEmpty() ? cls.Id() : right.SName) << "->" << right.FName;
+      const Operand right = rightOperandOf(own, cls, view, atom);
+      text << "p" << right.alias << "->" << right.field;
     }
   }
   return text;

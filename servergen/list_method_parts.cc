@@ -1,5 +1,7 @@
 #include "servergen/list_method_parts.h"
 
+#include <set>
+
 #include "expand/signature_lookups.h"
 #include "model/class_desc.h"
 #include "model/code_types.h"
@@ -42,15 +44,93 @@ std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, c
   return std::nullopt;
 }
 
-Attributes leftColumnOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom) {
+Str holderOf(Project& project, const Str& start, const Str& id) {
+  // A parent chain that loops ends where it meets itself.
+  std::set<Str> seen;
+  for (ClassDesc* c = classIn(project, start); c && seen.insert(c->Id()).second; c = classIn(project, c->Parent()))
+    if (tableColumn(project, c->Id(), id)) return c->Id();
+  return start;
+}
+
+bool hasNoTable(const ClassDesc& cls) { return !cls.HaveObject() && !cls.IsSQLView(); }
+
+std::optional<Attributes> storedKeyOf(Project& own, const ClassDesc& cls, const Attributes& reference,
+                                      const Str& field) {
+  const ClassDesc* target = classIn(projectOr(reference.Project(), own), reference.Type());
+  if (!target || !hasNoTable(*target)) return std::nullopt;
+  AttribList stored = own.tables.getGenericList(cls.Id()).findRefAttribs(reference.Id(), Str(""));
+  if (const Attributes* column = stored.findAttribByRef(field)) return *column;
+  return std::nullopt;
+}
+
+Str partAlias(const Str& alias, const Str& table, const Str& part) {
+  if (part == table) return alias;
+  return alias == table ? part : alias + part;
+}
+
+std::optional<Operand> referenceColumnOf(Project& own, const Attributes& reference, const Str& field,
+                                         Attributes* column) {
+  Project& home = projectOr(reference.Project(), own);
+  const Str& type = reference.Type();
+  AttribList generic = home.tables.getGenericList(type);
+  const Attributes* found = generic.findAttrib(field);
+  if (!found) return std::nullopt;
+  if (column) *column = *found;
+  const Str holder = holderOf(projectOr(found->Project(), home), found->CurClass(), field);
+  Operand operand{reference.Id(), field, {}};
+  if (holder != type) {
+    operand.alias = reference.Id() + holder;
+    operand.entries.push_back({operand.alias, TblLocator(found->Project(), holder)});
+  }
+  operand.entries.push_back({reference.Id(), TblLocator(reference.Project(), type)});
+  return operand;
+}
+
+Operand leftOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom) {
   const AttrLocator& left = atom.getFirstAttr().column();
   Project& home = projectOr(left.PName, own);
   Str source = left.SName.IsEmpty() ? cls.Id() : left.SName;
   AttribList list = home.tables.getFullGenericList(source);
   if (list.isEmpty()) list = own.tables.getFullGenericList(cls.Id());
-  const Attributes* column = list.findAttrib(left.FName);
-  if (!column) throw unresolvedDetails(1968, view, source, left.FName);
-  return *column;
+  if (const Attributes* column = list.findAttrib(left.FName)) {
+    const Str holder = holderOf(projectOr(column->Project(), own), column->CurClass(), left.FName);
+    const Str alias = holder + atom.getFirstAttr().alias();
+    return {alias, left.FName, {{alias, TblLocator("", holder)}}};
+  }
+  // A column of the class a reference attribute points to, compared with a
+  // value: the expansion found it in the referenced class.
+  const Attributes* reference = cls.GetAttribute(left.SName);
+  if (reference && reference->Id() != reference->Type() && !isBaseType(reference->Type()))
+    if (std::optional<Operand> through = referenceColumnOf(own, *reference, left.FName)) return *through;
+  throw unresolvedDetails(1968, view, source, left.FName);
+}
+
+Operand rightOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom) {
+  const ColumnStruct& right = atom.getSecondAttr();
+  const Str& S = right.column().SName;
+  const Str& F = right.column().FName;
+  // A column of the class's own tables.
+  auto ownColumn = [&](const Str& field) {
+    const Str holder = holderOf(own, cls.Id(), field);
+    return Operand{holder, field, {{holder, TblLocator("", holder)}}};
+  };
+  if (S.IsEmpty()) return ownColumn(F);
+  Project& home = projectOr(right.column().PName, own);
+  const Str entry = S + right.alias();
+  Str table = S;
+  Project* tableHome = &home;
+  if (!classIn(home, S)) {
+    const Attributes* reference = cls.GetAttribute(S);
+    if (!reference) throw unresolvedDetails(1925, view, S, F);
+    if (std::optional<Attributes> stored = storedKeyOf(own, cls, *reference, F)) return ownColumn(stored->Id());
+    table = reference->Type();
+    tableHome = &projectOr(reference->Project(), home);
+  }
+  const Str holder = holderOf(*tableHome, table, F);
+  Operand operand{partAlias(entry, table, holder), F, {}};
+  if (operand.alias != entry) operand.entries.push_back({operand.alias, TblLocator(tableHome->name, holder)});
+  operand.entries.push_back({entry, TblLocator(home.name, table)});
+  return operand;
 }
 
 Str referenceNameOf(const Attributes& column) {
@@ -68,11 +148,24 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
     int n = 1;
     for (AttribList group = columns.findNextFK(n); !group.isEmpty(); group = columns.findNextFK(n)) {
       const Attributes& first = *group.begin();
+      // Only an entry of the referenced table is a target: two classes of
+      // one list may have references of one name to different tables.
+      auto isTarget = [&](const Str& name) {
+        auto it = desc.tables.find(name);
+        return it != desc.tables.end() && it->second.table.table == first.RefClass();
+      };
       Str target = first.Id() == first.RefAttr() ? first.RefClass() : referenceNameOf(first);
-      if (desc.tables.count(alias + target))
+      // A part of an entry (its alias followed by its class) joins to the
+      // entry's next part.
+      const Str& table = entry.table.table;
+      const std::size_t base =
+          alias.length() > table.length() && alias.endsWith(table) ? alias.length() - table.length() : 0;
+      if (isTarget(alias + target))
         target = alias + target;
-      else if (!desc.tables.count(target)) {
-        if (!desc.tables.count(first.RefClass())) continue;
+      else if (base && isTarget(alias.substr(0, base) + target))
+        target = alias.substr(0, base) + target;
+      else if (!isTarget(target)) {
+        if (!isTarget(first.RefClass())) continue;
         target = first.RefClass();
       }
       if (alias == target) continue;

@@ -5,6 +5,7 @@
 // that close both methods.
 #include <optional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "model/attributes.h"
@@ -34,9 +35,57 @@ std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, cons
 // is marked virtual. None for any other condition.
 std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, const Atom& atom);
 
-// The column that the left side of a condition names, from the full generic
-// list of its source in its project (the class's list when that is empty).
-Attributes leftColumnOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom);
+// The class, from `start` up through its parents in `project`, whose table
+// holds the column `id`: the table a list reads that column in. A subclass's
+// list names an inherited column, or its family's type column, by the class
+// it reaches it through; only one table of the family holds it. `start`
+// itself when no table holds the column.
+Str holderOf(Project& project, const Str& start, const Str& id);
+
+// The alias of the part `part` (an ancestor class) of the table entry
+// `alias`, whose table is `table`: the entry itself for its own table; the
+// ancestor's id for an entry named like its class (the list's own family);
+// else the entry's alias followed by the ancestor's id. Foreign keys join a
+// part to the next by these names.
+Str partAlias(const Str& alias, const Str& table, const Str& part);
+
+// Where a side of a condition is read: the alias of the table entry that
+// holds its column, the column's name there, and the entries that reading
+// needs (the holding entry first, then the entry it is a part of, when that
+// differs).
+struct Operand {
+  Str alias;
+  Str field;
+  std::vector<std::pair<Str, TblLocator>> entries;
+};
+
+// Whether the class has no table of its own: a virtual class without object
+// gets no domain class, so no list can read it.
+bool hasNoTable(const ClassDesc& cls);
+// The column that the reference attribute `reference` of the class stores
+// for the key column `field` of a class that has no table: a list reads that
+// key there. None when the referenced class has a table or `field` is no key
+// column the reference stores.
+std::optional<Attributes> storedKeyOf(Project& own, const ClassDesc& cls, const Attributes& reference,
+                                      const Str& field);
+
+// The left side of a condition: its column is looked up in the full generic
+// list of its source in its project (the class's list when that is empty);
+// a column reached through a reference attribute of the class is read in
+// the referenced table, under the attribute's name, as a view column
+// through that attribute is.
+Operand leftOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom);
+// The right side of a comparison of two columns that is no argument: a
+// column of the class itself, of a named class, or of the table a
+// reference attribute of the class points to (or the key the reference
+// stores, for a class without table).
+Operand rightOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view, const Atom& atom);
+// A view column through the reference attribute `reference` of the class:
+// the column `field` of the referenced class, read under the attribute's
+// name (and the part that holds it, for an inherited column). Null when the
+// referenced class lacks the column.
+std::optional<Operand> referenceColumnOf(Project& own, const Attributes& reference, const Str& field,
+                                         Attributes* column = nullptr);
 
 // The id of a foreign-key column without its trailing referenced-attribute
 // name: the name of the reference it belongs to.
@@ -53,10 +102,11 @@ struct ForeignKeyJoin {
 // column order; a table's columns come from the project of its entry. A
 // group of foreign-key columns points to the table's own part named after
 // the group's target (its alias + the target), else to the entry named after
-// the target, else to the referenced class's entry; the target is the
-// group's reference, or the referenced class when the reference is named
-// like it. A group whose target is no entry, or is the table itself, is not
-// joined. The list and its archive join alike, so that the inherited part of
+// the target, else to the referenced class's entry, each only when it reads
+// the referenced class's table; the target is the group's reference, or the
+// referenced class when the reference is named like it. A group whose target
+// is no such entry, or is the table itself, is not joined. The list and its
+// archive join alike, so that the inherited part of
 // a table is never left unjoined.
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc);
 

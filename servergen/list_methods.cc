@@ -23,6 +23,12 @@
 
 namespace {
 
+// How an error names a column the list reads: "source.field", or the field
+// of the class alone.
+Str columnText(const AttrLocator& column) {
+  return column.SName.IsEmpty() ? column.FName : column.SName + "." + column.FName;
+}
+
 // An inherited part reached by a column of a named table, with the ancestor
 // table that holds the column and the named table: (alias, table) -> both.
 using JoinMap = std::map<std::pair<Str, Str>, std::pair<TblLocator, TblLocator>>;
@@ -42,7 +48,10 @@ private:
   void writeHead(const Str& methodName);
   void writeBodyStart();
   void addColumnTables();
+  void projectOwnColumn(const Attributes& column);
   void addConditionTables();
+  void addTypeTable();
+  void joinInheritedParts();
   void writeDeclarations();
   void writeJoins();
   void writeKeyJoins();
@@ -59,8 +68,9 @@ private:
     conditions << (conditions.IsEmpty() ? "  cursor.Set((" : separator);
   }
   bool hasTable(const Str& alias) const { return desc->tables.count(alias) != 0; }
-  void addTable(const Str& alias, const Str& project, const Str& table) {
-    desc->tables[alias].table = TblLocator(project, table);
+  void addTable(const Str& alias, const TblLocator& table, const Str& construct, bool replace = false);
+  void addTables(const Operand& operand, const Str& construct, bool replace = false) {
+    for (const auto& [alias, table] : operand.entries) addTable(alias, table, construct, replace);
   }
   void project(const Str& alias, const Attributes& column) {
     desc->aliases.push_back(alias);
@@ -84,6 +94,7 @@ private:
   AttribList parameters;
   Str subtitles = Str("");
   JoinMap joins;
+  Str typeAlias;  // the entry the family type is read in, or none
   Str conditions = Str("");  // the selection as written so far
   std::unique_ptr<TableDesc> desc;
 };
@@ -94,6 +105,8 @@ std::unique_ptr<TableDesc> ListMethodWriter::write(const Str& methodName) {
   writeBodyStart();
   addColumnTables();
   addConditionTables();
+  addTypeTable();
+  joinInheritedParts();
   writeDeclarations();
   writeJoins();
   writeTypeRestriction();
@@ -160,74 +173,137 @@ void ListMethodWriter::writeBodyStart() {
   c.line("  KVCursor cursor(rdb);");
 }
 
+// The table entry `alias` reads `table`. An entry is added once; `replace`
+// lets a view column name the entry's table again. `construct` names what
+// the list reads there: a list cannot read a class that has no table (a
+// virtual class without object), nor two tables under one alias.
+void ListMethodWriter::addTable(const Str& alias, const TblLocator& table, const Str& construct, bool replace) {
+  auto it = desc->tables.find(alias);
+  if (it != desc->tables.end()) {
+    if (it->second.table.table != table.table)
+      throw schemgenAt(1880) + tr(" In window ") + view.Id() + tr(" of Class ") + C + ": " + construct +
+          " is read through p" + alias + ", which reads the table " + it->second.table.table + " already.";
+    if (replace) it->second.table = table;
+    return;
+  }
+  const ClassDesc* reached = classIn(projectOr(table.project, own), table.table);
+  if (reached && hasNoTable(*reached))
+    throw schemgenAt(1890) + tr(" In window ") + view.Id() + tr(" of Class ") + C + ": " + construct +
+        " is read from class " + table.table + ", a virtual class without object, which has no table.";
+  desc->tables[alias].table = table;
+}
+
 // The tables the view's columns come from, each column projected under the
-// alias of its table.
+// alias of the table that holds it.
 void ListMethodWriter::addColumnTables() {
   for (AttrLocator* L = view.GetFirstColumn(); L; L = view.GetNextColumn()) {
     const Str& F = L->FName;
     const Str& S = L->SName;
+    const Str construct = columnText(*L);
     if (S.IsEmpty()) {
       AttribList generic = own.tables.getGenericList(C);
       const Attributes* column = generic.findAttrib(F);
       if (!column)
         throw schemgenAt(1871) + tr(" In window ") + view.Id() + tr(" of Class ") + C + tr(" wrong attribute") + F;
-      const Str owner = column->CurClass();
-      addTable(owner, "", owner);
-      const Attributes* inOwnTable = tableColumn(own, C, F);
-      if (inOwnTable && inOwnTable->CurClass() != owner) addTable(inOwnTable->CurClass(), "", inOwnTable->CurClass());
-      project(owner, *column);
+      projectOwnColumn(*column);
       continue;
     }
     const Attributes* reference = cls.GetAttribute(S);
     if (reference && reference->Id() != reference->Type() &&
         tablesOf(reference->Project()).haveTable(reference->Type())) {
-      const Str& type = reference->Type();
-      AttribList generic = tablesOf(reference->Project()).getGenericList(type);
-      const Attributes* column = generic.findAttrib(F);
-      if (!column) throw unresolvedDetails(1925, view, type, F);
-      addTable(reference->Id(), reference->Project(), type);
-      Str alias = reference->Id();
-      if (column->CurClass() != type) {
-        alias = reference->Id() + column->CurClass();
-        addTable(alias, column->Project(), column->CurClass());
+      // A key column of a class without table is the value the reference
+      // stores in the class's own table.
+      if (std::optional<Attributes> stored = storedKeyOf(own, cls, *reference, F)) {
+        projectOwnColumn(*stored);
+        continue;
       }
-      project(alias, *column);
+      Attributes column;
+      std::optional<Operand> through = referenceColumnOf(own, *reference, F, &column);
+      if (!through) throw unresolvedDetails(1925, view, reference->Type(), F);
+      addTables(*through, construct, true);
+      project(through->alias, column);
       continue;
     }
     Project& home = projectOr(reference ? reference->Project() : L->PName, own);
     AttribList generic = home.tables.getGenericList(S);
     const Attributes* column = generic.findAttrib(F);
     if (!column) throw unresolvedDetails(1925, view, S, F);
-    const Str owner = column->CurClass();
+    const Str owner = holderOf(home, column->CurClass(), F);
     const Str alias = owner == S ? owner : S + owner;
-    addTable(alias, home.name, owner);
+    addTable(alias, TblLocator(home.name, owner), construct, true);
     if (owner != S) {
-      addTable(S, home.name, S);
+      addTable(S, TblLocator(home.name, S), construct, true);
       joins[{alias, S}] = {TblLocator(home.name, owner), TblLocator(home.name, S)};
     }
     project(alias, *column);
   }
 }
 
+// A column of the class's own generic list, read in the table that holds
+// it; a key column that the class's table repeats brings that table too.
+void ListMethodWriter::projectOwnColumn(const Attributes& column) {
+  const Str& F = column.Id();
+  const Str owner = holderOf(own, column.CurClass(), F);
+  addTable(owner, TblLocator("", owner), F, true);
+  const Attributes* inOwnTable = tableColumn(own, C, F);
+  if (inOwnTable && inOwnTable->CurClass() != owner)
+    addTable(inOwnTable->CurClass(), TblLocator("", inOwnTable->CurClass()), F, true);
+  project(owner, column);
+}
+
 // The tables the conditions reach beyond the columns'.
 void ListMethodWriter::addConditionTables() {
   for (const Atom& atom : atoms) {
-    const Attributes left = leftColumnOf(own, cls, view, atom);
-    const Str leftAlias = left.CurClass() + atom.getFirstAttr().alias();
-    if (!hasTable(leftAlias)) addTable(leftAlias, "", left.CurClass());
+    addTables(leftOperandOf(own, cls, view, atom), columnText(atom.getFirstAttr().column()));
     if (!atom.isAttrib() || atom.isVirtual()) continue;
-    const ColumnStruct& right = atom.getSecondAttr();
-    const Str& S = right.column().SName;
-    if (S.IsEmpty() || hasTable(S + right.alias()) || filter.findAttribByRef(right.column().FName)) continue;
-    Project& home = projectOr(right.column().PName, own);
-    if (classIn(home, S)) {
-      addTable(S + right.alias(), home.name, S);
-      continue;
-    }
-    const Attributes* reference = cls.GetAttribute(S);
-    if (!reference) throw unresolvedDetails(1925, view, S, right.column().FName);
-    addTable(S, home.name, reference->Type());
+    const AttrLocator& right = atom.getSecondAttr().column();
+    if (filter.findAttribByRef(right.FName) || (right.SName.IsEmpty() && parameterOf(atom))) continue;
+    addTables(rightOperandOf(own, cls, view, atom), columnText(right));
   }
+}
+
+// A class whose columns all come from its ancestors' tables is restricted
+// to the rows of its own type: the type column is read in the first
+// ancestor's entry, or in the part of it that holds the column.
+void ListMethodWriter::addTypeTable() {
+  if (hasTable(C) || cls.Parent().IsEmpty()) return;
+  for (const auto& [alias, entry] : desc->tables) {
+    if (!cls.HaveParent(entry.table.table)) continue;
+    const Str type = cls.Top()->Id() + "Type";
+    const Str holder = holderOf(projectOr(entry.table.project, own), entry.table.table, type);
+    typeAlias = partAlias(alias, entry.table.table, holder);
+    addTable(typeAlias, TblLocator(entry.table.project, holder), type);
+    return;
+  }
+}
+
+// The parts of a family's table that a list reads are joined part by part
+// along their keys: a part between two parts read is read too.
+void ListMethodWriter::joinInheritedParts() {
+  if (view.isManualSelection()) return;
+  std::vector<std::pair<Str, TblLocator>> between;
+  for (const auto& [alias, entry] : desc->tables) {
+    Project& home = projectOr(entry.table.project, own);
+    const Str& table = entry.table.table;
+    std::vector<Str> skipped;
+    std::set<Str> seen{table};
+    ClassDesc* part = classIn(home, table);
+    for (part = part ? classIn(home, part->Parent()) : nullptr; part && seen.insert(part->Id()).second;
+         part = classIn(home, part->Parent())) {
+      auto reads = [&](const Str& name) {
+        auto it = desc->tables.find(name);
+        return it != desc->tables.end() && it->second.table.table == part->Id();
+      };
+      const bool prefixed = reads(alias + part->Id());
+      if (prefixed || (alias == table && reads(part->Id()))) {
+        for (const Str& id : skipped)
+          between.push_back({prefixed ? alias + id : id, TblLocator(entry.table.project, id)});
+        break;
+      }
+      skipped.push_back(part->Id());
+    }
+  }
+  for (const auto& [alias, table] : between) addTable(alias, table, table.table);
 }
 
 void ListMethodWriter::writeDeclarations() {
@@ -273,16 +349,12 @@ void ListMethodWriter::writeForeignKeyJoins() {
 // A class whose columns all come from other tables reads the rows of its
 // family's root table that are of its own type.
 void ListMethodWriter::writeTypeRestriction() {
-  if (hasTable(C) || cls.Parent().IsEmpty()) return;
-  for (const auto& [alias, entry] : desc->tables) {
-    if (!cls.HaveParent(entry.table.table)) continue;
-    const Str T = cls.Top()->Id();
-    int value = TypesPool.getEnumValueIfAny("TYPE_" + T, "is" + C);
-    if (value < 0) throw Str("Enum ") + tr("not defined. ");
-    nextCondition(" && ");
-    conditions << "p" << alias << "->" << T << "Type==" << value;
-    return;
-  }
+  if (typeAlias.IsEmpty()) return;
+  const Str T = cls.Top()->Id();
+  int value = TypesPool.getEnumValueIfAny("TYPE_" + T, "is" + C);
+  if (value < 0) throw Str("Enum ") + tr("not defined. ");
+  nextCondition(" && ");
+  conditions << "p" << typeAlias << "->" << T << "Type==" << value;
 }
 
 // The view's conditions, then the filter's. When the view's own conditions
@@ -302,9 +374,8 @@ void ListMethodWriter::writeViewConditions() {
     else
       conditions << " " << (k - 1 < signs.size() ? signs[k - 1] : Str("")) << " ";
     if (group && k == 0) conditions << "(";
-    const Attributes left = leftColumnOf(own, cls, view, atom);
-    const AttrLocator& leftColumn = atom.getFirstAttr().column();
-    conditions << "p" << left.CurClass() << atom.getFirstAttr().alias() << "->" << leftColumn.FName;
+    const Operand left = leftOperandOf(own, cls, view, atom);
+    conditions << "p" << left.alias << "->" << left.field;
     if (atom.isLiteral() && atom.getLiteral() == "NULL") {
       conditions << (atom.getSign() == "!=" ? ".IsNotNull()" : ".IsNull()");
     } else {
@@ -314,13 +385,12 @@ void ListMethodWriter::writeViewConditions() {
       } else if (atom.isGlobal()) {
         conditions << atom.getGlobal();
       } else {
-        const ColumnStruct& right = atom.getSecondAttr();
-        if (parameterOf(atom))
-          conditions << right.column().FName;
-        else
-          conditions << (atom.isOJ() ? "++" : "") << "p"
-                     << (right.column().SName.IsEmpty() ? C : right.column().SName + right.alias()) << "->"
-                     << right.column().FName;
+        if (parameterOf(atom)) {
+          conditions << atom.getSecondAttr().column().FName;
+        } else {
+          const Operand right = rightOperandOf(own, cls, view, atom);
+          conditions << (atom.isOJ() ? "++" : "") << "p" << right.alias << "->" << right.field;
+        }
       }
     }
     if (group && k + 1 == viewAtoms) conditions << ")";

@@ -417,11 +417,66 @@ TEST_F(ListMethods, ArchiveLists) {
 TEST_F(ListMethods, ColumnsThatCannotBeResolved) {
   EXPECT_EQ(error("Customer", "Wrong"), "schemgen:1871 In window Wrong of Class Customer wrong attributenosuch");
   EXPECT_EQ(error("Customer", "Far"), "schemgen:1925 In window Far unable to resolve attribute details Customer.nosuch");
-  EXPECT_EQ(error("Order", "Through"), "schemgen:1968 In window Through unable to resolve attribute details buyer.name");
   // The lookups that would otherwise read nothing: a reference's missing
   // column and a key column of a table the project lacks.
   EXPECT_EQ(error("Order", "Deep"), "schemgen:1925 In window Deep unable to resolve attribute details Customer.nosuch");
   EXPECT_EQ(error("Customer", "Lost"), "schemgen:1925 In window Lost unable to resolve attribute details Nosuch.id");
+}
+
+// A column reached through a reference attribute and compared with a value
+// is read in the referenced table under the attribute's name, joined by the
+// reference's foreign key, as a view column through it would be.
+TEST_F(ListMethods, LeftOperandThroughReference) {
+  EXPECT_EQ(list("Order", "Through"),
+            "ListResult * main :: OrderGetThrough ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"Through\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Order pOrder;\n"
+            "  Customer pbuyer;\n"
+            "\n"
+            "  cursor.Project() << pOrder->qty;\n"
+            "  cursor.Set((pOrder->buyerid==pbuyer->id ) && ( pbuyer->name==\"x\"));\n"
+            "\n"
+            "  r->AddColumn(\"Qty\",AC_Int);\n" +
+                tail);
+}
+
+// The same through a reference into an included project: the column is
+// read in the included project's table.
+TEST_F(FrontEnd, ListConditionThroughReferenceIntoIncludedProject) {
+  const std::string types =
+      "Integer : C = \"int\", WS = \"Int\", Name = \"Integer\";\n"
+      "Text : C = \"Str\", WS = \"Str\", Name = \"Text\";\n"
+      "UserID : C = \"int\", WS = \"Int\", Name = \"User\";\n"
+      "Date : C = \"Str\", WS = \"Date\", Name = \"Date\";\n";
+  write("stock.tsk", types + "Class Item \"Item\" { Attributes { Text code, PK \"Code\"; Integer amount; } }\n");
+  open(types + "include \"stock.tsk\"\n"
+               "Class Order \"Order\" {\n"
+               "  Attributes { Integer id, PK \"Number\"; stock::Item item \"Item\"; }\n"
+               "  Views { DataWindow Big \"Big\" { id; Select item.amount > \"3\"; } }\n"
+               "}\n");
+  std::string printed;
+  ASSERT_EQ(parse(printed), 0) << printed;
+  CaptureStdout quiet;
+  projectMap.find("stock")->unwrapAll(false);
+  main->unwrapAll(false);
+  std::ostringstream header, source;
+  InterfaceMethodsGenerator generator(header, source, "main");
+  AttribList none;
+  ClassDesc* order = main->classes.at("Order");
+  generator.GenerateListMethod(order, order->GetView("Big"), none);
+  EXPECT_EQ(source.str(),
+            "ListResult * main :: OrderGetBig ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"Big\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Order pOrder;\n"
+            "  Item pitem;\n"
+            "\n"
+            "  cursor.Project() << pOrder->id;\n"
+            "  cursor.Set((pOrder->itemcode==pitem->code ) && ( pitem->amount> \"3\"));\n"
+            "\n"
+            "  r->AddColumn(\"Number\",AC_Int);\n" +
+                tail);
 }
 
 }  // namespace
