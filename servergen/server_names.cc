@@ -1,0 +1,114 @@
+#include "servergen/server_names.h"
+
+#include <map>
+#include <set>
+
+#include "model/class_desc.h"
+#include "model/methods.h"
+#include "model/process_state.h"
+#include "model/project.h"
+#include "model/windows.h"
+
+namespace {
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool isBuildName(const Str& name) {
+  if (name.IsEmpty() || (name[0] >= '0' && name[0] <= '9')) return false;
+  for (std::size_t i = 0; i < name.length(); ++i)
+    if (!isAsciiLetter(name[i]) && !(name[i] >= '0' && name[i] <= '9') && name[i] != '_') return false;
+  return true;
+}
+
+// The keywords of C++20 with the alternative operator names, and "main",
+// which the server's main() takes.
+bool isReservedInCpp(const Str& name) {
+  static const std::set<Str> reserved = {
+      "alignas",      "alignof",     "and",         "and_eq",    "asm",          "auto",
+      "bitand",       "bitor",       "bool",        "break",     "case",         "catch",
+      "char",         "char8_t",     "char16_t",    "char32_t",  "class",        "compl",
+      "concept",      "const",       "consteval",   "constexpr", "constinit",    "const_cast",
+      "continue",     "co_await",    "co_return",   "co_yield",  "decltype",     "default",
+      "delete",       "do",          "double",      "dynamic_cast", "else",      "enum",
+      "explicit",     "export",      "extern",      "false",     "float",        "for",
+      "friend",       "goto",        "if",          "inline",    "int",          "long",
+      "mutable",      "namespace",   "new",         "noexcept",  "not",          "not_eq",
+      "nullptr",      "operator",    "or",          "or_eq",     "private",      "protected",
+      "public",       "register",    "reinterpret_cast", "requires", "return",   "short",
+      "signed",       "sizeof",      "static",      "static_assert", "static_cast", "struct",
+      "switch",       "template",    "this",        "thread_local", "throw",     "true",
+      "try",          "typedef",     "typeid",      "typename",  "union",        "unsigned",
+      "using",        "virtual",     "void",        "volatile",  "wchar_t",      "while",
+      "xor",          "xor_eq",      "main"};
+  return reserved.count(name) != 0;
+}
+
+void requireBuildName(const Project& project) {
+  if (!isBuildName(project.name))
+    throw "The project name '" + project.name + "' of file '" + project.fileName +
+          "' cannot be used in generated sources: it may hold only ASCII letters, digits and '_' and may not "
+          "begin with a digit.";
+}
+
+void requireCppName(const Project& project) {
+  requireBuildName(project);
+  if (isReservedInCpp(project.name))
+    throw "The project name '" + project.name + "' of file '" + project.fileName +
+          "' cannot name a server: it is a C++ keyword or 'main'.";
+}
+
+// A declared method of one of these names is published under its class's
+// name (Add of Order as OrderAdd), in place of the standard one.
+bool takesClassName(const Str& method) {
+  return method == "Add" || method == "Update" || method == "Get" || method == "GetForUpdate" ||
+         method == "MoveToArc";
+}
+
+// The standard methods of every class that has an object, by name, with the
+// class they belong to: the fixed ones and one list per view that has a
+// standard input.
+std::map<Str, Str> standardMethodNames(Project& project) {
+  static const char* const suffixes[] = {"Add",    "Update",    "Get",         "GetAbstract", "GetForUpdate",
+                                         "GetArc", "MoveToArc", "GetHistList", "GetArcList"};
+  std::map<Str, Str> names;
+  for (const auto& [T, cls] : project.classes) {
+    if (!cls || !cls->HaveObject() || !project.objects.count(T)) continue;
+    for (const char* suffix : suffixes) names[T + suffix] = T;
+    for (ViewWindow* view = cls->GetFirstView(); view; view = cls->GetNextView()) {
+      view->SIReset();
+      if (view->SINext() && !view->SICStandardInput().IsEmpty()) names[T + view->SICStandardInput()] = T;
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+void checkAutomakeNames() {
+  for (const auto& [name, project] : projectMap) requireBuildName(*project);
+}
+
+void checkServerNames(Project& project, bool withStandardMethods) {
+  for (const auto& [name, other] : projectMap) requireCppName(*other);
+  const std::map<Str, Str> standard = withStandardMethods ? standardMethodNames(project) : std::map<Str, Str>();
+  std::map<Str, Str> served;  // server method -> "<class>::<method>" that gives it
+  for (const auto& [C, cls] : project.classes) {
+    if (!cls) continue;
+    for (Methods* m = cls->GetFirstMethod(); m; m = cls->GetNextMethod()) {
+      const Str full = C + "::" + m->Id();
+      auto same = standard.find(m->Id());
+      if (same != standard.end())
+        throw "The method " + full + " is named like the standard method " + m->Id() + " of class " + same->second +
+              "; rename it.";
+      // Internal methods are members of the class's own object-layer class.
+      if (m->IsInternal()) continue;
+      const Str name = takesClassName(m->Id()) ? C + m->Id() : m->Id();
+      auto [earlier, fresh] = served.emplace(name, full);
+      if (!fresh)
+        throw "The methods " + earlier->second + " and " + full + " both become the server method " + name +
+              "; rename one of them.";
+    }
+  }
+}
+
+void checkWrapperName(Project& project) { requireCppName(project); }
