@@ -64,19 +64,44 @@ bool takesClassName(const Str& method) {
          method == "MoveToArc";
 }
 
-// The standard methods of every class that has an object, by name, with the
-// class they belong to: the fixed ones and one list per view that has a
-// standard input.
-std::map<Str, Str> standardMethodNames(Project& project) {
-  static const char* const suffixes[] = {"Add",    "Update",    "Get",         "GetAbstract", "GetForUpdate",
-                                         "GetArc", "MoveToArc", "GetHistList", "GetArcList"};
-  std::map<Str, Str> names;
+// A standard method: the class it is written for, and whether a method that
+// class declares under the same name takes its place (the history list).
+struct StandardMethod {
+  Str cls;
+  bool replaceable;
+};
+
+// The standard methods the interface generator writes for the classes that
+// have an object, by name, under the conditions it writes them on: Add but
+// for a singular class; GetAbstract for a family root; Get, GetForUpdate,
+// GetArc and MoveToArc (not for a singular class) for a class without a
+// parent (a derived class's Get has no body, so a declared one is served);
+// the archive list beside the view <T>List; a list per view that has a
+// standard input, unless the class declares a method of that input's name.
+std::map<Str, StandardMethod> standardMethods(Project& project) {
+  std::set<Str> parents;
+  for (const auto& [id, cls] : project.classes)
+    if (cls && !cls->Parent().IsEmpty()) parents.insert(cls->Parent());
+  std::map<Str, StandardMethod> names;
   for (const auto& [T, cls] : project.classes) {
     if (!cls || !cls->HaveObject() || !project.objects.count(T)) continue;
-    for (const char* suffix : suffixes) names[T + suffix] = T;
+    const bool root = cls->Parent().IsEmpty();
+    auto add = [&](const Str& name, bool chosen) {
+      if (chosen) names[name] = {T, false};
+    };
+    add(T + "Add", !cls->IsSingular());
+    add(T + "Update", true);
+    add(T + "Get", root);
+    add(T + "GetAbstract", root && parents.count(T));
+    add(T + "GetForUpdate", root);
+    add(T + "GetArc", root);
+    add(T + "MoveToArc", root && !cls->IsSingular());
+    add(T + "GetArcList", cls->GetView(T + "List") != nullptr);
+    names[T + "GetHistList"] = {T, true};
     for (ViewWindow* view = cls->GetFirstView(); view; view = cls->GetNextView()) {
       view->SIReset();
-      if (view->SINext() && !view->SICStandardInput().IsEmpty()) names[T + view->SICStandardInput()] = T;
+      Str input = view->SINext() ? view->SICStandardInput() : Str("");
+      add(T + input, !input.IsEmpty() && !cls->checkMethod(input));
     }
   }
   return names;
@@ -90,16 +115,17 @@ void checkAutomakeNames() {
 
 void checkServerNames(Project& project, bool withStandardMethods) {
   for (const auto& [name, other] : projectMap) requireCppName(*other);
-  const std::map<Str, Str> standard = withStandardMethods ? standardMethodNames(project) : std::map<Str, Str>();
+  const std::map<Str, StandardMethod> standard =
+      withStandardMethods ? standardMethods(project) : std::map<Str, StandardMethod>();
   std::map<Str, Str> served;  // server method -> "<class>::<method>" that gives it
   for (const auto& [C, cls] : project.classes) {
     if (!cls) continue;
     for (Methods* m = cls->GetFirstMethod(); m; m = cls->GetNextMethod()) {
       const Str full = C + "::" + m->Id();
       auto same = standard.find(m->Id());
-      if (same != standard.end())
-        throw "The method " + full + " is named like the standard method " + m->Id() + " of class " + same->second +
-              "; rename it.";
+      if (same != standard.end() && !(same->second.replaceable && same->second.cls == C))
+        throw "The method " + full + " is named like the standard method " + m->Id() + " of class " +
+              same->second.cls + "; rename it.";
       // Internal methods are members of the class's own object-layer class.
       if (m->IsInternal()) continue;
       const Str name = takesClassName(m->Id()) ? C + m->Id() : m->Id();
