@@ -24,22 +24,15 @@ bool isBuildName(const Str& name) {
 // which the server's main() takes.
 bool isReservedInCpp(const Str& name) {
   static const std::set<Str> reserved = {
-      "alignas",      "alignof",     "and",         "and_eq",    "asm",          "auto",
-      "bitand",       "bitor",       "bool",        "break",     "case",         "catch",
-      "char",         "char8_t",     "char16_t",    "char32_t",  "class",        "compl",
-      "concept",      "const",       "consteval",   "constexpr", "constinit",    "const_cast",
-      "continue",     "co_await",    "co_return",   "co_yield",  "decltype",     "default",
-      "delete",       "do",          "double",      "dynamic_cast", "else",      "enum",
-      "explicit",     "export",      "extern",      "false",     "float",        "for",
-      "friend",       "goto",        "if",          "inline",    "int",          "long",
-      "mutable",      "namespace",   "new",         "noexcept",  "not",          "not_eq",
-      "nullptr",      "operator",    "or",          "or_eq",     "private",      "protected",
-      "public",       "register",    "reinterpret_cast", "requires", "return",   "short",
-      "signed",       "sizeof",      "static",      "static_assert", "static_cast", "struct",
-      "switch",       "template",    "this",        "thread_local", "throw",     "true",
-      "try",          "typedef",     "typeid",      "typename",  "union",        "unsigned",
-      "using",        "virtual",     "void",        "volatile",  "wchar_t",      "while",
-      "xor",          "xor_eq",      "main"};
+      "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case", "catch",
+      "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept", "const", "consteval", "constexpr",
+      "constinit", "const_cast", "continue", "co_await", "co_return", "co_yield", "decltype", "default", "delete",
+      "do", "double", "dynamic_cast", "else", "enum", "explicit", "export", "extern", "false", "float", "for",
+      "friend", "goto", "if", "inline", "int", "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq",
+      "nullptr", "operator", "or", "or_eq", "private", "protected", "public", "register", "reinterpret_cast",
+      "requires", "return", "short", "signed", "sizeof", "static", "static_assert", "static_cast", "struct",
+      "switch", "template", "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename", "union",
+      "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq", "main"};
   return reserved.count(name) != 0;
 }
 
@@ -137,4 +130,4 @@ void checkServerNames(Project& project, bool withStandardMethods) {
   }
 }
 
-void checkWrapperName(Project& project) { requireCppName(project); }
+void checkWrapperName(const Project& project) { requireCppName(project); }

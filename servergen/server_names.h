@@ -17,4 +17,4 @@ void checkAutomakeNames();
 void checkServerNames(Project& project, bool withStandardMethods);
 
 // The QPX wrapper names only its own project in its sources.
-void checkWrapperName(Project& project);
+void checkWrapperName(const Project& project);
