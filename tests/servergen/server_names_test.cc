@@ -1,5 +1,6 @@
-// The declared method names the full server takes: only those that give no
-// second member beside a standard method the server really writes.
+// The declared method names the servers take: the full server refuses only
+// the names of standard methods it really writes; the empty server, which
+// writes none, only a server method given twice.
 #include <string>
 
 #include "servergen/server_names.h"
@@ -32,9 +33,7 @@ protected:
 };
 
 TEST_F(ServerNames, RefusesOnlyNamesOfStandardMethodsTheServerWrites) {
-  // A derived class's Get has no body, a singular class no Add: declared ones
-  // are served. A class's own history list may replace the standard one.
-  EXPECT_EQ(refusal("Company", "    CompanyGet(no);\n    CompanyGetHistList(no);\n"), "");
+  // A singular class has no standard Add: a declared ConfigAdd is served.
   EXPECT_EQ(refusal("Config", "    ConfigAdd(no);\n"), "");
   EXPECT_EQ(refusal("Party", "    PartyGetAbstract(no);\n"),
             "The method Party::PartyGetAbstract is named like the standard method PartyGetAbstract of class Party; "
