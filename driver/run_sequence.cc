@@ -15,6 +15,7 @@
 #include "rt/fs.h"
 #include "rt/io.h"
 #include "rt/output_file.h"
+#include "servergen/server_names.h"
 
 namespace {
 
@@ -108,12 +109,19 @@ bool runSteps(Project& project, const Str& docPath) {
         {".src", "Generating XML DB description.", timing, plain, [&] { project.generateXMLtoReportGen(false); }});
   if (isSet("qpx"))
     steps.push_back(
-        {".src", "Generating db wrapper for QPX.", timing, plain, [&] { project.generateQPX_DBWrapper(); }});
+        {".src", "Generating db wrapper for QPX.", timing, plain, [&] {
+           checkWrapperName(project);
+           project.generateQPX_DBWrapper();
+         }});
   if (isSet("server") && isSet("automake-only")) {
     steps.push_back(
-        {".src", "Generating 'Makefile.am'.", nullptr, plain, [&] { project.generateAutomakeFile(); }});
+        {".src", "Generating 'Makefile.am'.", nullptr, plain, [&] {
+           checkAutomakeNames();
+           project.generateAutomakeFile();
+         }});
   } else if (isSet("server") && !isSet("empty")) {
     steps.push_back({".src", "Generating application server.", timing, plain, [&] {
+                       checkServerNames(project, true);
                        project.generateAutomakeFile();
                        project.generateCppSources(false);
                        project.generateRPCWrapper();
@@ -121,6 +129,7 @@ bool runSteps(Project& project, const Str& docPath) {
   }
   if (isSet("server") && isSet("empty"))
     steps.push_back({".src", "Generating empty application server.", timing, plain, [&] {
+                       checkServerNames(project, false);
                        project.generateEMPTY(false);
                        project.generateRPCWrapper();
                      }});

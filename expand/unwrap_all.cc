@@ -204,5 +204,6 @@ void Project::unwrapAll(bool noAudit) {
   signMethodsAndViews(*this);
   recordFullLists(tables);
   recordFullLists(arcTables);
+  expanded = true;
   std::cout << ". done" << std::endl;
 }

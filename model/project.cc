@@ -101,6 +101,10 @@ Project* Project::complete() {
     if (isSet(o, "toxml")) converToXML(true);
     if (isSet(o, "report")) generateXMLtoReportGen(true);
     if (isSet(o, "wsdl")) generateWSDL(true);
+    // The QPX and PostgreSQL steps expand the main project, whose classes may
+    // reference this one's tables; no check of this project runs for them,
+    // so it is expanded here unless a check above has done so.
+    if (!expanded && (isSet(o, "qpx") || isSet(o, "postgres"))) unwrapAll(false);
   } catch (const Str& error) {
     // The check of a nested project failed: the run has failed.
     std::cout << "\nError: " << error << std::endl;

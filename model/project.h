@@ -90,6 +90,7 @@ public:
   // of the same run neither redoes it nor mistakes it for declared model.
   std::set<const Attributes*> auditColumns;        // UserArc and DateArc added by the expansion
   std::set<const Attributes*> retypedViewColumns;  // SQL-view columns already retyped
+  bool expanded = false;                           // unwrapAll has run at least once
   Str name;      // file name without directory, cut before its first "."
   Str dir;       // directory of the file; "." when it has none
   int relation;  // 0 brought in by include, 1 by parent
