@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <regex>
+#include <string_view>
 
 Str::Str(const char* text) {
   if (text) {
@@ -93,11 +94,21 @@ int Str::toInt() const {
   return static_cast<int>(value);
 }
 
+bool endsTrigraph(const std::string& text, std::size_t i) {
+  return i > 0 && i + 1 < text.size() && text[i] == '?' && text[i - 1] == '?' &&
+         std::string_view("=/'()!<>-").find(text[i + 1]) != std::string_view::npos;
+}
+
 Str Str::backSlashify() const {
   if (null_) return Str();
   std::string r;
   r.reserve(text_.size());
-  for (char c : text_) {
+  for (std::size_t i = 0; i < text_.size(); ++i) {
+    char c = text_[i];
+    if (endsTrigraph(text_, i)) {
+      r += "\\?";
+      continue;
+    }
     switch (c) {
       case '\\': r += "\\\\"; break;
       case '"': r += "\\\""; break;
