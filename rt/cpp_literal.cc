@@ -2,26 +2,7 @@
 
 #include <string>
 
-Str cppLiteralText(const Str& text) {
-  const std::string& s = text.std();
-  std::string r;
-  r.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    char c = s[i];
-    if (endsTrigraph(s, i)) {
-      r += "\\?";
-      continue;
-    }
-    switch (c) {
-      case '\\': r += "\\\\"; break;
-      case '"': r += "\\\""; break;
-      case '\n': r += "\\n"; break;
-      case '\r': r += "\\r"; break;
-      default: r += c;
-    }
-  }
-  return Str(std::move(r));
-}
+Str cppLiteralText(const Str& text) { return Str(backSlashed(text.std(), false)); }
 
 Str cppCommentText(const Str& text) {
   std::string r = text.std();

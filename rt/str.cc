@@ -99,13 +99,12 @@ bool endsTrigraph(const std::string& text, std::size_t i) {
          std::string_view("=/'()!<>-").find(text[i + 1]) != std::string_view::npos;
 }
 
-Str Str::backSlashify() const {
-  if (null_) return Str();
+std::string backSlashed(const std::string& text, bool tabs) {
   std::string r;
-  r.reserve(text_.size());
-  for (std::size_t i = 0; i < text_.size(); ++i) {
-    char c = text_[i];
-    if (endsTrigraph(text_, i)) {
+  r.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (endsTrigraph(text, i)) {
       r += "\\?";
       continue;
     }
@@ -113,12 +112,17 @@ Str Str::backSlashify() const {
       case '\\': r += "\\\\"; break;
       case '"': r += "\\\""; break;
       case '\n': r += "\\n"; break;
-      case '\t': r += "\\t"; break;
       case '\r': r += "\\r"; break;
+      case '\t': r += tabs ? "\\t" : "\t"; break;
       default: r += c;
     }
   }
-  return Str(std::move(r));
+  return r;
+}
+
+Str Str::backSlashify() const {
+  if (null_) return Str();
+  return Str(backSlashed(text_, true));
 }
 
 Str Str::replaceStr(const Str& from, const Str& to) const {

@@ -75,6 +75,9 @@ private:
 // trigraphs would turn "??/" into a backslash inside a generated literal.
 // Escaping that '?' as "\?" keeps the literal's text and forms no trigraph.
 bool endsTrigraph(const std::string& text, std::size_t i);
+// The text with backslash, double quote, line feed and carriage return (and
+// the tab when `tabs`) escaped by a backslash, and no trigraph formed.
+std::string backSlashed(const std::string& text, bool tabs);
 
 bool operator==(const Str& a, const Str& b);
 bool operator==(const Str& a, const char* b);
