@@ -189,7 +189,7 @@ void TypesHouse::printEnumsAsConsts(std::ostream& out) const {
   for (const auto& declared : fields) {
     auto list = inits.find(declared.first);
     if (list == inits.end()) continue;
-    out << "\n// " << declared.first << "\n";
+    out << "\n// " << cppCommentText(declared.first) << "\n";
     for (const ChkLine* item : *list->second) {
       auto [earlier, isNew] = defined.try_emplace(item->value, Defined{declared.first, item->code});
       if (!isNew) {
