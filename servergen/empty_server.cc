@@ -45,8 +45,23 @@ struct HandWritten {
   Str name;              // the member's name
   const MethodDesc* of;  // the entry whose result and arguments it takes
   bool readsGet;         // GetForUpdate: answers what <C>Get answers
-  bool withKeys;         // the record-key arguments follow the others
+  bool asDeclared;       // the declared parameters: a data packet, or the
+                         // arguments followed by the record keys
 };
+
+// The parameters of the member: the declared ones, or, for a read or the
+// archiving published as a standard method, the arguments alone; with the
+// names where the body passes them on. In a declaration the record keys
+// take their null default.
+Str parametersOf(const HandWritten& member, bool declaration) {
+  const MethodDesc& m = *member.of;
+  if (member.asDeclared && m.isDPIn()) return "( DataPacket* )";
+  Str plain = member.readsGet && !declaration ? m.input.printInterfaceArgs() : m.input.printInterfaceTypes();
+  if (!member.asDeclared) return "( " + plain + " )";
+  if (declaration) return "( " + AttribList::joinArgLists(plain, m.dwpk.printInterfaceNullTypes()) + " )";
+  Str keys = m.dwpk.printInterfaceTypes();
+  return "( " + AttribList::joinArgLists(plain, keys.IsEmpty() ? keys : ", " + keys) + " )";
+}
 
 // Whether the full server writes the standard methods of the class: it has
 // an object, a declared object and a table.
@@ -58,8 +73,8 @@ bool hasStandardMethods(Project& project, const ClassDesc* cls) {
 // method). The full server declares a method of the description under its
 // own name, with the class id in front of Add and Update, and writes no body
 // for it. Get, GetForUpdate and MoveToArc are reads and archiving of the
-// record: they are members (published under <C>Get and the like, without
-// record keys) only where the full server publishes such a method for the
+// record: they are members (published under <C>Get and the like, with the
+// arguments alone) only where the full server publishes such a method for the
 // class and leaves its body to the description: Get of a class with the
 // standard methods and no parent, with GetForUpdate reading through it;
 // MoveToArc of such a class that is not singular. A derived class reads and
@@ -149,16 +164,9 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
   MethodsMap& map = project.methods;
   map.reset();
   while (map.next()) {
-    for (const HandWritten& member : handWritten(project)) {
-      const MethodDesc& m = *member.of;
-      Str parameters("( DataPacket* )");
-      if (!m.isDPIn() || member.readsGet)
-        parameters = "( " +
-                     AttribList::joinArgLists(m.input.printInterfaceTypes(),
-                                              member.withKeys ? m.dwpk.printInterfaceNullTypes() : Str("")) +
-                     " )";
-      h.line("  $R$ * $M$ $A$;", {{"R", m.resultType}, {"M", member.name}, {"A", parameters}});
-    }
+    for (const HandWritten& member : handWritten(project))
+      h.line("  $R$ * $M$ $A$;",
+             {{"R", member.of->resultType}, {"M", member.name}, {"A", parametersOf(member, true)}});
   }
 
   h.line("  static void* __OrvaleExecutor(class $P$ *,DataPacket *,unsigned);", {{"P", P}});
@@ -206,13 +214,8 @@ void InterfaceMethodsGenerator::GenerateBung(bool emptyServer) {
 
     for (const HandWritten& member : handWritten(project)) {
       const MethodDesc& of = *member.of;
-      Str parameters("( DataPacket* )");
-      if (!of.isDPIn() || member.readsGet) {
-        Str plain = member.readsGet ? of.input.printInterfaceArgs() : of.input.printInterfaceTypes();
-        Str keys = member.withKeys ? of.dwpk.printInterfaceTypes() : Str("");
-        parameters = "( " + AttribList::joinArgLists(plain, keys.IsEmpty() ? keys : ", " + keys) + " )";
-      }
-      out.line("$R$ * $P$ :: $M$ $A$ {", {{"R", of.resultType}, {"P", P}, {"M", member.name}, {"A", parameters}});
+      out.line("$R$ * $P$ :: $M$ $A$ {",
+               {{"R", of.resultType}, {"P", P}, {"M", member.name}, {"A", parametersOf(member, false)}});
       if (member.readsGet) {
         out.line("  return $C$Get($A$);", {{"C", C}, {"A", of.input.printArgs()}});
       } else {
