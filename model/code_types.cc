@@ -14,9 +14,13 @@ Str valueTypeOf(const Attributes& a) {
   return TypesPool.isEnum(a.Type()) ? a.Type() : TypesPool.findType(a.Type(), "WS");
 }
 
-Str initialValueOf(const Attributes& a) {
+Str cppValueOf(const Attributes& a, const Str& value) {
   Str code = codeTypeOf(a);
   bool text = isCharPointer(code) || code == "Str";
-  if (!text || a.DefInit() == "GUserID") return a.DefInit();
-  return "\"" + cppLiteralText(a.DefInit()) + "\"";
+  if (!text || value == "GUserID") return value;
+  return "\"" + cppLiteralText(value) + "\"";
 }
+
+Str initialValueOf(const Attributes& a) { return cppValueOf(a, a.DefInit()); }
+
+Str updateValueOf(const Attributes& a) { return cppValueOf(a, a.DefUpdate()); }

@@ -14,7 +14,10 @@ Str declaredTypeOf(const Str& codeType);
 // The name of the attribute's value type in generated code (behind "AC_"):
 // the type's own name for an enumeration, else the type's field "WS".
 Str valueTypeOf(const Attributes& a);
-// The initial value of the attribute as a C++ expression: a text default of
-// a text column becomes a string literal; numbers, enumeration items and the
-// global GUserID stand as written.
+// A value of the attribute given in the description as a C++ expression: a
+// text of a text column becomes a string literal; numbers, enumeration items
+// and the global GUserID stand as written.
+Str cppValueOf(const Attributes& a, const Str& value);
+// The initial and the update value of the attribute, through cppValueOf.
 Str initialValueOf(const Attributes& a);
+Str updateValueOf(const Attributes& a);

@@ -4,6 +4,7 @@
 
 #include "model/process_state.h"
 #include "model/project.h"
+#include "rt/cpp_literal.h"
 
 namespace {
 
@@ -177,7 +178,9 @@ void TypesHouse::printAllTypes(std::ostream& out) const {
 void TypesHouse::printEnumsAsConsts(std::ostream& out) const {
   // One C++ scope receives every constant: a name that two enumerations
   // share (None, or the isX item of a family enumeration in two projects) is
-  // defined once, and only when both give it the same code.
+  // defined once, and only when both give it the same code. A translation
+  // unit may read the constants files of several projects, which repeat
+  // what they share, so each constant stands under a guard named after it.
   struct Defined {
     Str type;
     int code;
@@ -186,7 +189,7 @@ void TypesHouse::printEnumsAsConsts(std::ostream& out) const {
   for (const auto& declared : fields) {
     auto list = inits.find(declared.first);
     if (list == inits.end()) continue;
-    out << "\n// " << declared.first << "\n";
+    out << "\n// " << cppCommentText(declared.first) << "\n";
     for (const ChkLine* item : *list->second) {
       auto [earlier, isNew] = defined.try_emplace(item->value, Defined{declared.first, item->code});
       if (!isNew) {
@@ -196,7 +199,10 @@ void TypesHouse::printEnumsAsConsts(std::ostream& out) const {
                                            << " in type " << declared.first
                                            << ": the constants of both would share one name.";
       }
-      out << "const int " << item->value << " = " << item->code << ";// " << item->comment << "\n";
+      out << "#ifndef _CONST_" << item->value << "_\n"
+          << "#define _CONST_" << item->value << "_\n"
+          << "const int " << item->value << " = " << item->code << ";// " << cppCommentText(item->comment) << "\n"
+          << "#endif\n";
     }
   }
 }

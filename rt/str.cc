@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <regex>
+#include <string_view>
 
 Str::Str(const char* text) {
   if (text) {
@@ -93,21 +94,35 @@ int Str::toInt() const {
   return static_cast<int>(value);
 }
 
-Str Str::backSlashify() const {
-  if (null_) return Str();
+bool endsTrigraph(const std::string& text, std::size_t i) {
+  return i > 0 && i + 1 < text.size() && text[i] == '?' && text[i - 1] == '?' &&
+         std::string_view("=/'()!<>-").find(text[i + 1]) != std::string_view::npos;
+}
+
+std::string backSlashed(const std::string& text, bool tabs) {
   std::string r;
-  r.reserve(text_.size());
-  for (char c : text_) {
+  r.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (endsTrigraph(text, i)) {
+      r += "\\?";
+      continue;
+    }
     switch (c) {
       case '\\': r += "\\\\"; break;
       case '"': r += "\\\""; break;
       case '\n': r += "\\n"; break;
-      case '\t': r += "\\t"; break;
       case '\r': r += "\\r"; break;
+      case '\t': r += tabs ? "\\t" : "\t"; break;
       default: r += c;
     }
   }
-  return Str(std::move(r));
+  return r;
+}
+
+Str Str::backSlashify() const {
+  if (null_) return Str();
+  return Str(backSlashed(text_, true));
 }
 
 Str Str::replaceStr(const Str& from, const Str& to) const {

@@ -58,7 +58,8 @@ public:
   // none; a number beyond the range of int gives the nearest limit.
   int toInt() const;
   // Escapes backslash, double quote and control characters (\n, \t, \r) with
-  // a backslash so the text can stand inside a double-quoted string.
+  // a backslash so the text can stand inside a double-quoted string, and
+  // writes the second '?' of a trigraph as "\?" (see endsTrigraph).
   Str backSlashify() const;
   Str replaceStr(const Str& from, const Str& to) const;  // every occurrence
   bool checkRegExp(const Str& pattern) const;            // searches anywhere
@@ -69,6 +70,15 @@ private:
 };
 
 // Comparison treats null like the empty text.
+// Whether the '?' at `i` of `text` would end the first two characters of a
+// trigraph ("??" followed by one of = / ' ( ) ! < > -): a compiler that reads
+// trigraphs would turn "??/" into a backslash inside a generated literal.
+// Escaping that '?' as "\?" keeps the literal's text and forms no trigraph.
+bool endsTrigraph(const std::string& text, std::size_t i);
+// The text with backslash, double quote, line feed and carriage return (and
+// the tab when `tabs`) escaped by a backslash, and no trigraph formed.
+std::string backSlashed(const std::string& text, bool tabs);
+
 bool operator==(const Str& a, const Str& b);
 bool operator==(const Str& a, const char* b);
 bool operator==(const char* a, const Str& b);

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include "model/class_desc.h"
 #include "model/code_types.h"
@@ -35,6 +36,70 @@ const ClassDesc* classOf(Project& project) {
   if (m.owner) return m.owner;
   auto found = project.classes.find(project.methods.IdPair().first);
   return found == project.classes.end() ? nullptr : found->second;
+}
+
+// A member of the server class whose body the application's developer
+// writes, for one method of the description: bung.cc holds its placeholder
+// and the empty server's header its declaration, so the two always agree.
+struct HandWritten {
+  Str name;              // the member's name
+  const MethodDesc* of;  // the entry whose result and arguments it takes
+  bool readsGet;         // GetForUpdate: answers what <C>Get answers
+  bool asDeclared;       // the declared parameters: a data packet, or the
+                         // arguments followed by the record keys
+};
+
+// The parameters of the member: the declared ones, or, for a read or the
+// archiving published as a standard method, the arguments alone; with the
+// names where the body passes them on. In a declaration the record keys
+// take their null default.
+Str parametersOf(const HandWritten& member, bool declaration) {
+  const MethodDesc& m = *member.of;
+  if (member.asDeclared && m.isDPIn()) return "( DataPacket* )";
+  Str plain = member.readsGet && !declaration ? m.input.printInterfaceArgs() : m.input.printInterfaceTypes();
+  if (!member.asDeclared) return "( " + plain + " )";
+  if (declaration) return "( " + AttribList::joinArgLists(plain, m.dwpk.printInterfaceNullTypes()) + " )";
+  Str keys = m.dwpk.printInterfaceTypes();
+  return "( " + AttribList::joinArgLists(plain, keys.IsEmpty() ? keys : ", " + keys) + " )";
+}
+
+// Whether the full server writes the standard methods of the class: it has
+// an object, a declared object and a table.
+bool hasStandardMethods(Project& project, const ClassDesc* cls) {
+  return cls && cls->HaveObject() && project.objects.count(cls->Id()) && project.tables.getAttribList(cls->Id());
+}
+
+// The members for the entry under the map's cursor (none for an internal
+// method). The full server declares a method of the description under its
+// own name, with the class id in front of Add and Update, and writes no body
+// for it. Get, GetForUpdate and MoveToArc are reads and archiving of the
+// record: they are members (published under <C>Get and the like, with the
+// arguments alone) only where the full server publishes such a method for the
+// class and leaves its body to the description: Get of a class with the
+// standard methods and no parent, with GetForUpdate reading through it;
+// MoveToArc of such a class that is not singular. A derived class reads and
+// archives through its base class, and without the standard methods (or
+// with a generated GetForUpdate) there is nothing to publish; a declared
+// GetAbstract never is published.
+std::vector<HandWritten> handWritten(Project& project) {
+  MethodsMap& map = project.methods;
+  const MethodDesc& m = map.Body();
+  if (m.isInternal()) return {};
+  const ClassDesc* cls = classOf(project);
+  Str C = map.IdPair().first;
+  Str M = map.Name();
+  if (M == "Add" || M == "Update") return {{C + M, &m, false, true}};
+  if (!oneOf(M, {"Get", "GetForUpdate", "MoveToArc", "GetAbstract"})) return {{M, &m, false, true}};
+  if (M == "GetAbstract" || !hasStandardMethods(project, cls) || !cls->Parent().IsEmpty()) return {};
+  if (M == "MoveToArc") {
+    if (cls->IsSingular()) return {};
+    return {{C + M, &m, false, false}};
+  }
+  const MethodDesc* get = M == "Get" ? &m : map.findByName(C + " :: Get");
+  if (!get) return {};
+  if (M == "GetForUpdate") return {{C + M, get, true, false}};
+  if (map.findByName(C + " :: GetForUpdate")) return {{C + M, get, false, false}};
+  return {{C + "GetForUpdate", get, true, false}, {C + M, get, false, false}};
 }
 
 // The first project other than `self`, in name order, that the run brought
@@ -99,16 +164,9 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
   MethodsMap& map = project.methods;
   map.reset();
   while (map.next()) {
-    const MethodDesc& m = map.Body();
-    if (m.isInternal()) continue;
-    Str M = map.Name();
-    Str C = map.IdPair().first;
-    Str name = oneOf(M, {"Add", "Update", "Get", "GetAbstract", "GetForUpdate", "MoveToArc"}) ? C + M : M;
-    Str parameters("( DataPacket* )");
-    if (!m.isDPIn())
-      parameters = "( " + AttribList::joinArgLists(m.input.printInterfaceTypes(), m.dwpk.printInterfaceNullTypes()) +
-                   " )";
-    h.line("  $R$ * $M$ $A$;", {{"R", m.resultType}, {"M", name}, {"A", parameters}});
+    for (const HandWritten& member : handWritten(project))
+      h.line("  $R$ * $M$ $A$;",
+             {{"R", member.of->resultType}, {"M", member.name}, {"A", parametersOf(member, true)}});
   }
 
   h.line("  static void* __OrvaleExecutor(class $P$ *,DataPacket *,unsigned);", {{"P", P}});
@@ -126,7 +184,7 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
   h.line("#endif");
 }
 
-void InterfaceMethodsGenerator::GenerateBung() {
+void InterfaceMethodsGenerator::GenerateBung(bool emptyServer) {
   Project& project = generatedProject(project_);
   const Str& P = project_;
   OutputFile file(".src/bung.cc");
@@ -143,8 +201,9 @@ void InterfaceMethodsGenerator::GenerateBung() {
     Str M = map.Name();
 
     if (m.isInternal()) {
-      // A member of the object-layer class; a virtual class has none.
-      if (cls && cls->IsVirtual()) continue;
+      // A member of the object-layer class; a virtual class has none, and
+      // the empty server has no object layer.
+      if (emptyServer || (cls && cls->IsVirtual())) continue;
       Str result = m.output.isEmpty() ? Str("void") : codeTypeOf(*m.output.begin());
       out.line("$T$ b$C$ :: $M$ ($A$) {", {{"T", result}, {"C", C}, {"M", M}, {"A", m.input.printBaseArgs('c')}});
       out.line("  throw Exc(\"$X$.\");", {{"X", notImplemented}});
@@ -153,32 +212,18 @@ void InterfaceMethodsGenerator::GenerateBung() {
       continue;
     }
 
-    // A derived class gets its record and its archiving from its base class.
-    if (oneOf(M, {"Get", "MoveToArc"}) && cls && !cls->Parent().IsEmpty()) continue;
-
-    if (M == "Get" && !map.findByName(C + " :: GetForUpdate")) {
-      out.line("$R$ * $P$ :: $C$GetForUpdate ( $A$ ) {",
-               {{"R", m.resultType}, {"P", P}, {"C", C}, {"A", m.input.printInterfaceArgs()}});
-      out.line("  return $C$Get($A$);", {{"C", C}, {"A", m.input.printArgs()}});
+    for (const HandWritten& member : handWritten(project)) {
+      const MethodDesc& of = *member.of;
+      out.line("$R$ * $P$ :: $M$ $A$ {",
+               {{"R", of.resultType}, {"P", P}, {"M", member.name}, {"A", parametersOf(member, false)}});
+      if (member.readsGet) {
+        out.line("  return $C$Get($A$);", {{"C", C}, {"A", of.input.printArgs()}});
+      } else {
+        out.line("  throw Exc(\"$X$\");", {{"X", notImplemented}});
+      }
       out.line("}");
       out.line("");
     }
-
-    Str name = oneOf(M, {"Add", "Get", "GetForUpdate", "Update", "MoveToArc"}) ? C + M : M;
-    Str parameters("( DataPacket* )");
-    if (!m.isDPIn()) {
-      Str plain = M == "GetForUpdate" ? m.input.printInterfaceArgs() : m.input.printInterfaceTypes();
-      Str keys = m.dwpk.printInterfaceTypes();
-      parameters = "( " + AttribList::joinArgLists(plain, keys.IsEmpty() ? keys : ", " + keys) + " )";
-    }
-    out.line("$R$ * $P$ :: $M$ $A$ {", {{"R", m.resultType}, {"P", P}, {"M", name}, {"A", parameters}});
-    if (M == "GetForUpdate") {
-      out.line("  return $C$Get($A$);", {{"C", C}, {"A", m.input.printArgs()}});
-    } else {
-      out.line("  throw Exc(\"$X$\");", {{"X", notImplemented}});
-    }
-    out.line("}");
-    out.line("");
   }
 
   out.line("// * TRICK :: BroadcastArrived");
@@ -197,11 +242,14 @@ void InterfaceMethodsGenerator::GenerateConsts() {
   std::ostringstream constants;
   TypesPool.printEnumsAsConsts(constants);
   OutputFile file(".src/auto_consts.h");
+  // The file of each project has a guard of its own, and each constant one
+  // more (see printEnumsAsConsts): a server reads its parents' constants
+  // beside its own, and every one must be declared once.
   file << "// -*- C++ -*-\n"
        << "\n"
        << "#define AUTOMAT\n"
-       << "#ifndef _CONSTS_H_\n"
-       << "#define _CONSTS_H_\n"
+       << "#ifndef _" << project_ << "_CONSTS_H_\n"
+       << "#define _" << project_ << "_CONSTS_H_\n"
        << "\n"
        << constants.str() << "\n"
        << "#endif\n";

@@ -41,9 +41,10 @@ public:
   void GenerateArcListMethod(ClassDesc* cls, TableDesc& desc);
 
   // Empty server, placeholder bodies and constants. GenerateBung and
-  // GenerateConsts open their own files under .src/.
+  // GenerateConsts open their own files under .src/. The empty server has
+  // no object layer, so its placeholders leave out the internal methods.
   void GenerateEmpty();
-  void GenerateBung();
+  void GenerateBung(bool emptyServer);
   void GenerateConsts();
 
 private:

@@ -6,6 +6,8 @@
 // instead of the server and adds the connector files that include it all.
 #include "servergen/object_methods_generator.h"
 
+#include <cctype>
+#include <string_view>
 #include <vector>
 
 #include "model/class_desc.h"
@@ -35,6 +37,28 @@ Str rowValue(const Attributes& a) {
   if (a.Id() == "UserArc") return "GUserID";
   if (a.Id() == "DateArc") return "GUserTime";
   return "_row." + a.Id();
+}
+
+// Whether the C++ expression names GUserID or GUserTime (outside its string
+// and character literals).
+bool namesUserOrTime(const Str& expression) {
+  const std::string& e = expression.std();
+  auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  for (std::size_t i = 0; i < e.size();) {
+    if (e[i] == '"' || e[i] == '\'') {
+      char quote = e[i++];
+      while (i < e.size() && e[i] != quote) i += e[i] == '\\' ? 2 : 1;
+      ++i;
+    } else if (word(e[i])) {
+      std::size_t start = i;
+      while (i < e.size() && word(e[i])) ++i;
+      std::string_view name(e.data() + start, i - start);
+      if (name == "GUserID" || name == "GUserTime") return true;
+    } else {
+      ++i;
+    }
+  }
+  return false;
 }
 
 // What the object layer reads of one table and its class.
@@ -115,6 +139,8 @@ private:
     return out;
   }
   Str addResult(const AccessTable& t) const { return t.cls->HasSK() ? "Int" : "void"; }
+  // Whether a member of the table's access class writes GUserID or GUserTime.
+  bool writesUserOrTime(const AccessTable& t);
 
   Project& project;
   Str P;
@@ -496,7 +522,7 @@ void ObjectLayerWriter::updateEntry(const AccessTable& t, LineEmitter& c) {
   c.line("  cache.Get();");
   for (const Attributes& a : *t.columns) {
     if (a.isStatic()) continue;
-    c.line("  cache.$col$=$value$;", {{"col", a.Id()}, {"value", a.DefUpdate().IsEmpty() ? a.Id() : a.DefUpdate()}});
+    c.line("  cache.$col$=$value$;", {{"col", a.Id()}, {"value", a.DefUpdate().IsEmpty() ? a.Id() : updateValueOf(a)}});
   }
   c.line("  cache.Put();");
   closeBody(c);
@@ -543,9 +569,28 @@ Str ObjectLayerWriter::insertedKey() const {
   return standalone ? "rdb->GetInsertId()" : "ths->rdb->GetInsertId()";
 }
 
+// Follows what the members write: the initial values and the audit columns
+// of addEntry and add, the setters' audit lines, and the update values and
+// audit columns of both updateEntry forms.
+bool ObjectLayerWriter::writesUserOrTime(const AccessTable& t) {
+  if (!noArchive && !setterColumns(t).empty()) return true;
+  for (const Attributes& a : *t.columns) {
+    bool audit = namesUserOrTime(rowValue(a));
+    if (!t.singular && !a.DefInit().IsEmpty() && namesUserOrTime(initialValueOf(a))) return true;
+    if (!t.singular && a.DefInit().IsEmpty() && !a.IsProperty("SK") && audit) return true;
+    if (t.updatable && (audit || (!a.isStatic() && !a.DefUpdate().IsEmpty() && namesUserOrTime(updateValueOf(a)))))
+      return true;
+  }
+  return false;
+}
+
 // The connector of the wrapper: one header and one source that include the
-// scheme and every access class written.
+// scheme and every access class written. The server gives the access classes
+// the user and the time of the request; where the wrapper's classes write
+// them, the connector declares them for the program that uses the wrapper.
 void ObjectLayerWriter::writeConnector() {
+  bool userAndTime = false;
+  for (const AccessTable& t : tables) userAndTime = userAndTime || writesUserOrTime(t);
   OutputFile headerFile(src("DBConnector.h"));
   LineEmitter h(headerFile.stream());
   h.line("#ifndef DBCONNECTOR_H");
@@ -558,6 +603,15 @@ void ObjectLayerWriter::writeConnector() {
   h.line("#include \"auto_consts.h\"");
   h.line("#include \"dbScheme.h\"");
   h.line("");
+  if (userAndTime) {
+    h.line("// The user and the time that the access classes record with a change");
+    h.line("// (audit columns, and the values GUserID and GUserTime of the");
+    h.line("// description). Defined in DBConnector.cpp; the program that uses the");
+    h.line("// wrapper sets both before it adds or updates a row.");
+    h.line("extern Int GUserID;");
+    h.line("extern Date GUserTime;");
+    h.line("");
+  }
   for (const AccessTable& t : tables) h.line("#include \"b$T$.h\"", {{"T", t.T}});
   h.line("#endif");
   headerFile.close();
@@ -567,6 +621,12 @@ void ObjectLayerWriter::writeConnector() {
   c.line("#include \"DBConnector.h\"");
   c.line("");
   c.line("#include \"dbScheme.cc\"");
+  if (userAndTime) {
+    c.line("");
+    c.line("Int GUserID;");
+    c.line("Date GUserTime;");
+    c.line("");
+  }
   for (const AccessTable& t : tables) c.line("#include \"b$T$.cc\"", {{"T", t.T}});
   sourceFile.close();
 }

@@ -128,7 +128,7 @@ void RpcStubsWriter::structure() {
 // The statement that fills field number i from the item result.
 void RpcStubsWriter::fieldValue(const Attributes& field, int i) {
   Str type = codeTypeOf(field);
-  LineEmitter::Vars vars = {{"F", field.Id()}, {"i", Int(i).getstr()}, {"T", type}};
+  LineEmitter::Vars vars = {{"F", field.Id()}, {"i", Int(i).getstr()}, {"T", cppCommentText(type)}};
   if (type == "Int" || type == "int") {
     h.line("\t\t$F$ = (*ir)[$i$]->i;", vars);
   } else if (type == "Double" || type == "double") {

@@ -115,10 +115,15 @@ void SchemeGenerator::GenerateEnums(bool) {
   std::vector<EnumConstant> constants = enumConstants();
   LineEmitter headers(StreamJoiner{&header_, &header2_});
   LineEmitter source(source_);
-  headers.line("#ifndef _ENUMS__");
-  headers.line("#define _ENUMS__");
+  // The block of each project has a guard of its own: a server includes its
+  // parents' headers beside its own, and each block must be read. A code
+  // that two blocks share is the same macro with the same text (it depends
+  // only on the owning project's types), which the compiler accepts.
+  headers.line("#ifndef _$P$_ENUMS__", {{"P", project_}});
+  headers.line("#define _$P$_ENUMS__", {{"P", project_}});
   for (const EnumConstant& c : constants)
-    headers.line("#define AC_$T$ $N$ // $O$", {{"T", c.type}, {"N", Int(c.code).getstr()}, {"O", c.owner}});
+    headers.line("#define AC_$T$ $N$ // $O$",
+                 {{"T", c.type}, {"N", Int(c.code).getstr()}, {"O", cppCommentText(c.owner)}});
   headers.line("");
   headers.line("");
 

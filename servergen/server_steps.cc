@@ -27,12 +27,12 @@ Str src(const Str& file) { return ".src/" + file; }
 // The server interface i<P>.h and i<P>.cc, after the constants and the
 // placeholder bodies: these come first so that the placeholders cover only
 // the methods of the description, not those the interface registers.
-void writeInterface(const Str& p, void (*writeMethods)(InterfaceMethodsGenerator&)) {
+void writeInterface(const Str& p, bool emptyServer, void (*writeMethods)(InterfaceMethodsGenerator&)) {
   OutputFile header(src("i" + p + ".h"));
   OutputFile source(src("i" + p + ".cc"));
   InterfaceMethodsGenerator interface(header.stream(), source.stream(), p);
   interface.GenerateConsts();
-  interface.GenerateBung();
+  interface.GenerateBung(emptyServer);
   writeMethods(interface);
   header.close();
   source.close();
@@ -67,7 +67,7 @@ void Project::generateCppSources(bool checkOnly) {
     scheme.Generate(tables, "", "");
     return;
   }
-  writeInterface(name, [](InterfaceMethodsGenerator& interface) { interface.Generate(false); });
+  writeInterface(name, false, [](InterfaceMethodsGenerator& interface) { interface.Generate(false); });
   {
     OutputFile header(src("scheme.h"));
     OutputFile source(src("scheme.cc"));
@@ -119,7 +119,7 @@ void Project::generateEMPTY(bool checkOnly) {
     // A nested project is checked into the sink, except that the placeholder
     // bodies and the constants write their own files under .src/.
     InterfaceMethodsGenerator interface(dnull, dnull, name);
-    interface.GenerateBung();
+    interface.GenerateBung(true);
     interface.GenerateEmpty();
     interface.GenerateConsts();
     SchemeGenerator(name, dnull, dnull, dnull, dnull, dnull).GenerateEnums(false);
@@ -127,7 +127,7 @@ void Project::generateEMPTY(bool checkOnly) {
     return;
   }
   // GenerateEmpty prints the start of the line finished here.
-  writeInterface(name, [](InterfaceMethodsGenerator& interface) { interface.GenerateEmpty(); });
+  writeInterface(name, true, [](InterfaceMethodsGenerator& interface) { interface.GenerateEmpty(); });
   progress("i" + name + ".{cc,h} done");
   {
     OutputFile header(src("scheme.h"));

@@ -228,10 +228,10 @@ TEST_F(TypesHouseTest, PrintAllTypesWritesEveryDeclaredTypeInNameOrder) {
   types.printEnumsAsConsts(consts);
   EXPECT_EQ(consts.str(),
             "\n// Alias\n"
-            "const int Extra = 0;// extra\n"
+            "#ifndef _CONST_Extra_\n#define _CONST_Extra_\nconst int Extra = 0;// extra\n#endif\n"
             "\n// Flag\n"
-            "const int Yes = 1;// yes\n"
-            "const int No = 2;// no\n");
+            "#ifndef _CONST_Yes_\n#define _CONST_Yes_\nconst int Yes = 1;// yes\n#endif\n"
+            "#ifndef _CONST_No_\n#define _CONST_No_\nconst int No = 2;// no\n#endif\n");
 }
 
 TEST_F(TypesHouseTest, OwnersCountersAndReset) {

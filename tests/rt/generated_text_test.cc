@@ -10,6 +10,14 @@
 
 TEST(GeneratedText, LiteralEscapingEmitterAndJoiner) {
   EXPECT_EQ(cppLiteralText("say \"hi\"\\n\nok\r\t\xE9").std(), "say \\\"hi\\\"\\\\n\\nok\\r\t\xE9");
+  // No trigraph forms in a literal; "??" before any other character stays.
+  // (The sources write "?\?" for "??" for the same reason.)
+  for (const Str& escaped : {cppLiteralText("Who?\?/ ??\?= ??x"), Str("Who?\?/ ??\?= ??x").backSlashify()})
+    EXPECT_EQ(escaped.std(), "Who?\\?/ ??\\?= ??x");
+  // A comment stays on its line whatever the text.
+  EXPECT_EQ(cppCommentText("one\r\ntwo \\").std(), "one  two \\.");
+  EXPECT_EQ(cppCommentText("ends ?\?/ ").std(), "ends ?\?/ .");
+  EXPECT_EQ(cppCommentText("a \\ b").std(), "a \\ b");
 
   std::ostringstream first, second;
   StreamJoiner both{&first, &second};

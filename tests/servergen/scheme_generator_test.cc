@@ -139,7 +139,7 @@ TEST_F(Schemes, FullServer) {
 
   // Each project counts its own ordinals from 33; "\xe9\xe9" sums to -46.
   const string enums =
-      "#ifndef _ENUMS__\n#define _ENUMS__\n"
+      "#ifndef _main_ENUMS__\n#define _main_ENUMS__\n"
       "#define AC_Kind 4350033 // more\n"
       "#define AC_Shade 4350034 // more\n"
       "#define AC_State 4210033 // main\n"
@@ -229,7 +229,7 @@ TEST_F(Schemes, NoEnumerations) {
   parseAndExpand(string(types) + "Class Note \"Note\" {\n  Attributes { Text body; }\n}\n");
   SchemeGenerator("main", SH, SC, dnull, dnull, dnull).GenerateEnums(false);
 
-  EXPECT_EQ(SH.str(), "#ifndef _ENUMS__\n#define _ENUMS__\n\n\n#endif\n");
+  EXPECT_EQ(SH.str(), "#ifndef _main_ENUMS__\n#define _main_ENUMS__\n\n\n#endif\n");
   EXPECT_EQ(SC.str(), isEnum({}) +
                           "const char* enum_to_string_main(int number, int type){\n  switch(type){\n"
                           "    default : return getTranslation(\"internal error\");\n  }\n}\n\n");

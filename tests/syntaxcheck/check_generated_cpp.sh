@@ -51,6 +51,7 @@ prepare() {
 
 # impl.cc as a build makes it when the user defines nothing: the
 # placeholder bodies without their first line, which stops a compilation.
+# They must compile beside the full server's header and the empty one's.
 placeholders() {
   tail -n +2 "$1/.src/bung.cc" >"$1/.src/impl.cc"
 }
@@ -88,8 +89,8 @@ compile full "$full" "$(otherProjects "$full")" .src/${P}body.cc .src/${P}_Conta
 
 empty=$(prepare empty)/$dir || exit 1
 run "$empty" "$(basename "$main")" -server -empty
-: >"$empty/.src/impl.cc"
-compile empty "$empty" "$(otherProjects "$empty")" .src/i${P}.cc .src/${P}_Container.cc .src/main${P}.cc
+placeholders "$empty"
+compile empty "$empty" "$(otherProjects "$empty")" .src/i${P}.cc .src/${P}_Container.cc .src/main${P}.cc .src/scheme.cc
 
 qpx=$(prepare qpx)/$dir || exit 1
 run "$qpx" "$(basename "$main")" -qpx

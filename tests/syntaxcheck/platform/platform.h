@@ -478,11 +478,6 @@ public:
 };
 typedef KVSimpleCache KVCache;
 
-// The user and time a program that works on the database without a server
-// records its changes under.
-extern Int GUserID;
-extern Date GUserTime;
-
 // A database sequence.
 class KVSequence {
 public:

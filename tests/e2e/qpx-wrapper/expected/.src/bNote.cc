@@ -55,7 +55,7 @@ void bNote::updateEntry( const Int& id){
   cache.id=id;
   cache.Get();
   cache.id=id;
-  cache.body=none;
+  cache.body="none";
   cache.Put();
 }
 

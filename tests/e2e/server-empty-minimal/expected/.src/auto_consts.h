@@ -1,8 +1,8 @@
 // -*- C++ -*-
 
 #define AUTOMAT
-#ifndef _CONSTS_H_
-#define _CONSTS_H_
+#ifndef _depot_CONSTS_H_
+#define _depot_CONSTS_H_
 
 
 #endif

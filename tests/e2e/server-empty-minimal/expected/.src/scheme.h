@@ -1,5 +1,5 @@
-#ifndef _ENUMS__
-#define _ENUMS__
+#ifndef _depot_ENUMS__
+#define _depot_ENUMS__
 
 
 #endif

@@ -31,10 +31,6 @@ ErrorMessage * shop :: CustomerMoveToArc ( Int ) {
   throw Exc("Not implemented");
 }
 
-void bCustomer :: Recount ( const Int& id) {
-  throw Exc("Not implemented.");
-}
-
 ItemResult * shop :: Search ( char* ) {
   throw Exc("Not implemented");
 }

@@ -19,6 +19,7 @@ public:
   ErrorMessage * CustomerAdd ( char* , char * );
   ItemResult * Card ( Int );
   ItemResult * Find ( char* );
+  ItemResult * CustomerGetForUpdate ( Int );
   ItemResult * CustomerGet ( Int );
   ErrorMessage * Import ( DataPacket* );
   ComplexResult * Invoice ( Int );
