@@ -1,8 +1,8 @@
 // -*- C++ -*-
 
 #define AUTOMAT
-#ifndef _main_CONSTS_H_
-#define _main_CONSTS_H_
+#ifndef _store_CONSTS_H_
+#define _store_CONSTS_H_
 
 
 // Unit
