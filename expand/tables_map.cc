@@ -1,6 +1,8 @@
 #include "expand/tables_map.h"
 
-#include <algorithm>
+#include <optional>
+#include <set>
+#include <vector>
 
 #include "expand/signature_lookups.h"
 #include "model/class_desc.h"
@@ -11,10 +13,6 @@ namespace {
 
 // Properties a foreign-key column takes over from its reference attribute.
 const char* const referenceProperties[] = {"FK", "PK", "HIDE", "NOTAB", "Slave", "Master", "NULL", "NOT"};
-
-bool contains(const std::list<Str>& names, const Str& name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 // A list is handed out with its cursor on the first column, as every copied
 // list is.
@@ -34,14 +32,19 @@ void takeDefaultsAndNotes(Attributes& column, const Attributes& from) {
 
 TablesMap::TablesMap() : project_(nullptr), cursor_(tables_.end()) {}
 
-void TablesMap::addTable(Str name) { tables_[name] = AttribList(); }
+void TablesMap::addTable(Str name) {
+  forgetGenericLists();
+  tables_[name] = AttribList();
+}
 
 void TablesMap::addAttrib(const Str& name, const Attributes& column) {
+  forgetGenericLists();
   auto it = tables_.find(name);
   if (it != tables_.end()) it->second.pushAttrib(column);
 }
 
 void TablesMap::addFKList(Str name, Attributes ref, AttribList key) {
+  forgetGenericLists();
   AttribList& table = tables_[name];
   for (const Attributes& keyColumn : key) {
     if (keyColumn.Id().IsEmpty()) break;
@@ -67,10 +70,18 @@ void TablesMap::addFKList(Str name, Attributes ref, AttribList key) {
 }
 
 void TablesMap::addVirtList(Str name, AttribList* list) {
+  forgetGenericLists();
   AttribList& full = fullLists_[name];
   if (!list) return;
   list->reset();
   while (list->next()) full.pushAttrib(list->getAttrib());
+}
+
+void TablesMap::rememberGenericLists() { remembering_ = true; }
+
+void TablesMap::forgetGenericLists() {
+  remembering_ = false;
+  genericLists_.clear();
 }
 
 void TablesMap::reset() { cursor_ = tables_.end(); }
@@ -117,28 +128,63 @@ AttribList TablesMap::getFullList(const Str& name) {
 }
 
 AttribList TablesMap::getGenericList(const Str& name) {
-  std::list<Str> visiting;
-  return handedOut(genericList(resolve(name), visiting));
-}
-
-AttribList TablesMap::genericList(const Str& name, std::list<Str>& visiting) {
-  visiting.push_back(name);
-  AttribList list;
-  AttribList discriminator;
-  ClassDesc* cls = project_ ? classIn(*project_, name) : nullptr;
-  // A parent chain that loops ends where it meets itself.
-  if (cls && !cls->Parent().IsEmpty() && !contains(visiting, cls->Parent())) {
-    AttribList inherited = genericList(cls->Parent(), visiting);
-    discriminator = inherited.getLast();
-    list = inherited.removeLast();
+  const Str table = resolve(name);
+  if (remembering_) {
+    // Classes or projects added since may change whose column is whose.
+    std::pair<std::size_t, std::size_t> model{ClassDesc::Records(), projectMap.size()};
+    if (model != genericModel_) {
+      genericLists_.clear();
+      genericModel_ = model;
+    }
+    auto known = genericLists_.find(table);
+    if (known != genericLists_.end()) return handedOut(known->second);
   }
-  if (const AttribList* table = getAttribList(name)) list.pushList(*table);
-  for (Attributes column : discriminator) {
-    column.setCurClass(name);
-    list.pushAttrib(column);
+  // The class and its ancestors, each parent looked up among the project's
+  // classes, up to the first whose list is remembered; a parent chain that
+  // loops ends where it meets itself.
+  std::vector<Str> chain{table};
+  std::set<Str> visiting{table};
+  const AttribList* inherited = nullptr;
+  bool looped = false;
+  while (ClassDesc* cls = project_ ? classIn(*project_, chain.back()) : nullptr) {
+    const Str& parent = cls->Parent();
+    if (parent.IsEmpty()) break;
+    if (!visiting.insert(parent).second) {
+      looped = true;
+      break;
+    }
+    if (auto known = genericLists_.find(parent); remembering_ && known != genericLists_.end()) {
+      inherited = &known->second;
+      break;
+    }
+    chain.push_back(parent);
   }
-  list.removeRepeats();
-  return list;
+  // From the top down, each class's columns after its parent's; the family
+  // discriminator moves behind them, and a column whose id is there already
+  // is left out. One list grows down the chain, so a deep chain costs no
+  // more than its columns.
+  AttribList list = inherited ? *inherited : AttribList();
+  std::set<Str> ids;
+  for (const Attributes& column : list) ids.insert(column.Id());
+  ClassRoots roots;
+  for (auto level = chain.rbegin(); level != chain.rend(); ++level) {
+    std::optional<Attributes> discriminator;
+    if (list.lastIsDiscriminator(&roots)) {
+      discriminator = list.popLast();
+      ids.erase(discriminator->Id());
+    }
+    if (const AttribList* columns = getAttribList(*level))
+      for (const Attributes& column : *columns)
+        if (ids.insert(column.Id()).second) list.pushAttrib(column);
+    if (discriminator) {
+      discriminator->setCurClass(*level);
+      if (ids.insert(discriminator->Id()).second) list.pushAttrib(*discriminator);
+    }
+    // The list so far is the level's own: its chain is the same from there
+    // up. A chain that loops ends elsewhere for each of its classes.
+    if (remembering_ && !looped) genericLists_.emplace(*level, list);
+  }
+  return handedOut(list);
 }
 
 AttribList TablesMap::getFullGenericList(const Str& name) {
@@ -178,19 +224,19 @@ std::list<Str> TablesMap::getChildrenList(const Str& name) const {
 
 std::list<Str> TablesMap::getDescendanceList(const Str& name) const {
   std::list<Str> out;
-  std::list<Str> visiting;
+  std::set<Str> visiting;
   descendants(name, out, visiting);
   return out;
 }
 
-void TablesMap::descendants(const Str& name, std::list<Str>& out, std::list<Str>& visiting) const {
-  visiting.push_back(name);
+void TablesMap::descendants(const Str& name, std::list<Str>& out, std::set<Str>& visiting) const {
+  visiting.insert(name);
   for (const Str& child : getChildrenList(name)) {
-    if (contains(visiting, child)) continue;  // a parent chain that loops
+    if (visiting.count(child)) continue;  // a parent chain that loops
     out.push_back(child);
     descendants(child, out, visiting);
   }
-  visiting.pop_back();
+  visiting.erase(name);
 }
 
 Str TablesMap::resolve(const Str& name) const { return name.IsEmpty() ? getTable() : name; }

@@ -7,6 +7,7 @@
 // then while (next()) ... getTable() / getAttribList().
 #include <list>
 #include <map>
+#include <set>
 
 #include "model/attrib_list.h"
 #include "model/attributes.h"
@@ -43,6 +44,13 @@ public:
   void addFKList(Str name, Attributes ref, AttribList key);
   // Appends copies of every column of `list` to the table's full list.
   void addVirtList(Str name, AttribList* list);
+  // From now until the tables next change, each table's generic list is
+  // built once and then handed out again, for as long as no class record is
+  // added or removed: the signatures and the generators read the same lists
+  // many times over, and in a deep family each is as long as the family.
+  // Every change through addTable, addAttrib, addFKList or addVirtList ends
+  // this; a change through the pointers of getAttribList must follow one.
+  void rememberGenericLists();
 
   // Walking, in table-name order. At the end getTable() answers an empty
   // name and getAttribList() null.
@@ -79,8 +87,9 @@ private:
 
   // `name`, or the name of the table under the cursor when it is empty.
   Str resolve(const Str& name) const;
-  AttribList genericList(const Str& name, std::list<Str>& visiting);
-  void descendants(const Str& name, std::list<Str>& out, std::list<Str>& visiting) const;
+  void descendants(const Str& name, std::list<Str>& out, std::set<Str>& visiting) const;
+  void forgetGenericLists();
+
 
   Project* project_;
   Tables tables_;
@@ -93,4 +102,9 @@ private:
   mutable std::map<Str, std::list<Str>> children_;
   mutable std::size_t childrenOf_ = 0;
   mutable Project* childrenProject_ = nullptr;
+  // The generic lists built while remembering, and the number of class
+  // records and projects they were built with.
+  bool remembering_ = false;
+  Tables genericLists_;
+  std::pair<std::size_t, std::size_t> genericModel_;
 };

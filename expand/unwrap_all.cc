@@ -201,9 +201,13 @@ void Project::unwrapAll(bool noAudit) {
   fillFamilyTypes(*this);
   for (auto& [id, cls] : classes)
     if (cls) buildTables(*this, id, *cls, noAudit);
+  // The tables are complete: signing reads the generic lists over and over,
+  // and so do the generators once the virtual columns have been set apart.
+  tables.rememberGenericLists();
   signMethodsAndViews(*this);
   recordFullLists(tables);
   recordFullLists(arcTables);
   expanded = true;
+  tables.rememberGenericLists();
   std::cout << ". done" << std::endl;
 }

@@ -21,15 +21,18 @@
 #include "model/project.h"
 
 /* The stacks hold 500 entries and never grow: a deeper nesting is reported
-   and ends the parse. Repetitions are left-recursive, so the depth does not
-   depend on the length of the description. The generated parser refuses to
-   store the entry that fills its stacks, hence one slot more than 500. */
+   and ends the parse. Repetitions and the joins of a condition are
+   left-recursive, so the depth does not depend on the length of the
+   description; parentheses inside the parentheses of a condition are the
+   one construct that nests without bound, and so the one that can fill the
+   stacks. The generated parser refuses to store the entry that fills its
+   stacks, hence one slot more than 500. */
 #define YYINITDEPTH 501
 #define YYMAXDEPTH 501
-#define yyoverflow(message, states, statesSize, values, valuesSize, size) \
-  do {                                                                    \
-    yyerror("yacc stack overflow");                                       \
-    YYABORT;                                                              \
+#define yyoverflow(message, states, statesSize, values, valuesSize, size)                             \
+  do {                                                                                                \
+    yyerror("Parentheses nested too deeply in a condition: the parser's stack of 500 entries is full"); \
+    YYABORT;                                                                                          \
   } while (0)
 /* The skeleton keeps a label for stacks that cannot grow, which these never try. */
 #pragma GCC diagnostic ignored "-Wunused-label"
@@ -47,9 +50,6 @@
 %define parse.error simple
 %define lr.default-reduction consistent
 %expect 0
-
-/* The signs that join the comparisons of a selection. */
-%right '|' '&'
 
 /* One cell per value: the text of a word, string or comment (valid for the
    whole run), or the value of a number. */
@@ -485,15 +485,21 @@ selection
   | "Manual" "Select" cond ';'         { endSelection(1); }
   ;
 
-/* Comparisons joined by "|" and "&", which bind alike and group to the
-   right. Parentheses group for the parser only: the view receives the
-   comparisons and signs as one flat sequence in written order. */
+/* Comparisons joined by "|" and "&". Parentheses group for the parser
+   only: the view receives the comparisons and signs as one flat sequence in
+   written order, whatever the grouping, so the joins are read from the left
+   and a condition of any length keeps the stacks shallow; only parentheses
+   nested in parentheses deepen them. */
 cond
-  : '(' cond ')'
+  : condTerm
   | cond '|'                           { joinConditions("||"); }
-    cond
+    condTerm
   | cond '&'                           { joinConditions("&&"); }
-    cond
+    condTerm
+  ;
+
+condTerm
+  : '(' cond ')'
   | comparison
   ;
 

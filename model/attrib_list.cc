@@ -85,6 +85,15 @@ Attributes AttribList::popAttrib() {
   return first;
 }
 
+Attributes AttribList::popLast() {
+  if (attributes.empty()) return Attributes();
+  Attributes last = attributes.back();
+  bool cursorOnLast = cursor == std::prev(attributes.end());
+  attributes.pop_back();
+  if (cursorOnLast) cursor = attributes.end();
+  return last;
+}
+
 void AttribList::removeRepeats() {
   std::set<Str> seen;
   for (auto it = attributes.begin(); it != attributes.end();) {
@@ -195,13 +204,13 @@ AttribList AttribList::removeArcs() const {
   return kept;
 }
 
-bool AttribList::lastIsDiscriminator() const {
+bool AttribList::lastIsDiscriminator(ClassRoots* roots) const {
   if (attributes.size() < 2) return false;
   const Attributes& last = attributes.back();
   ClassDesc* cls = projectMap.findClass(last.Project(), last.CurClass());
   if (!cls) return false;
   if (last.Id() == cls->Id() + "Type") return true;
-  ClassDesc* root = cls->Granny();
+  ClassDesc* root = roots ? roots->Granny(cls) : cls->Granny();
   return root && last.Id() == root->Id() + "Type";
 }
 

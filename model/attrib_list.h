@@ -7,6 +7,8 @@
 #include "model/attributes.h"
 #include "rt/str.h"
 
+class ClassRoots;
+
 class AttribList {
 public:
   AttribList();
@@ -33,6 +35,7 @@ public:
   void pushAttrib(const Attributes& a);
   void pushList(const AttribList& other);
   Attributes popAttrib();
+  Attributes popLast();  // the last attribute, taken off; an empty record when none
   void removeRepeats();
   void throwVirtuals();
   void addPrefix(const Str& p);
@@ -51,6 +54,9 @@ public:
   AttribList removeArcs() const;
   AttribList removeLast() const;
   AttribList getLast() const;
+  // Whether the last attribute is the type column of its class family;
+  // `roots` keeps the root ancestors found over a run of such questions.
+  bool lastIsDiscriminator(ClassRoots* roots = nullptr) const;
 
   // C++ argument-list printers (attrib_list_printers.cc). Each walks the
   // list from first to last without touching the cursor and answers its
@@ -88,9 +94,6 @@ public:
   std::list<Attributes>::const_iterator end() const { return attributes.end(); }
 
 private:
-  // Whether the last attribute is the type column of its class family.
-  bool lastIsDiscriminator() const;
-
   std::list<Attributes> attributes;
   std::list<Attributes>::iterator cursor;
 };

@@ -1,5 +1,7 @@
 #include "model/class_desc.h"
 
+#include <vector>
+
 #include "model/cursor_walk.h"
 #include "model/methods.h"
 #include "model/process_state.h"
@@ -8,23 +10,9 @@
 #include "model/windows.h"
 
 Str ClassDesc::sNull;
+std::size_t ClassDesc::records_ = 0;
 
 namespace {
-
-// Guards a walk up Parent links: a class met twice means the chain loops,
-// which would otherwise never end.
-class AncestorGuard {
-public:
-  explicit AncestorGuard(const ClassDesc* start) { seen.insert(start); }
-  void visit(const ClassDesc* cls) {
-    if (!seen.insert(cls).second)
-      throw Str("case_str:421") + tr(" Class ") + cls->Id() + tr(" in the Project ") + cls->Container() +
-          tr(" is its own ancestor. ");
-  }
-
-private:
-  std::set<const ClassDesc*> seen;
-};
 
 // The parent of `cls` looked up in the project named `container`; null when
 // the class has no parent or the parent is not found.
@@ -32,6 +20,36 @@ ClassDesc* parentIn(const ClassDesc* cls, const Str& container) {
   if (cls->Parent().IsEmpty()) return nullptr;
   return projectMap.findClass(container, cls->Parent());
 }
+
+// The error of a Parent chain that loops: walked again from `start` (each
+// parent looked up in the start's container, or in each class's own), the
+// first class met twice is named.
+Str loopError(const ClassDesc* start, bool startContainer) {
+  std::set<const ClassDesc*> seen{start};
+  const ClassDesc* cls = start;
+  while ((cls = parentIn(cls, startContainer ? start->Container() : cls->Container())) && seen.insert(cls).second) {
+  }
+  const ClassDesc* twice = cls ? cls : start;
+  return Str("case_str:421") + tr(" Class ") + twice->Id() + tr(" in the Project ") + twice->Container() +
+      tr(" is its own ancestor. ");
+}
+
+// Bounds a walk up Parent links: a chain without a loop meets every class
+// record at most once, so a walk of more steps than there are records loops
+// and would otherwise never end. Counting is cheap where a set of the classes
+// met would cost a tree insertion per step of every lookup.
+class AncestorGuard {
+public:
+  AncestorGuard(const ClassDesc* start, bool startContainer) : start_(start), startContainer_(startContainer) {}
+  void visit() {
+    if (++steps_ > ClassDesc::Records()) throw loopError(start_, startContainer_);
+  }
+
+private:
+  const ClassDesc* start_;
+  bool startContainer_;
+  std::size_t steps_ = 0;
+};
 
 constexpr auto mapped = [](auto it) { return it->second; };
 
@@ -47,6 +65,7 @@ ClassDesc::ClassDesc(const Str& id, int flags, const Str& container)
   methodCursor_ = methods_.end();
   windowCursor_ = windows_.end();
   viewCursor_ = views_.end();
+  ++records_;
 }
 
 ClassDesc::ClassDesc(const char* id, const ClassDesc& base)
@@ -59,9 +78,11 @@ ClassDesc::ClassDesc(const char* id, const ClassDesc& base)
   methodCursor_ = methods_.end();
   windowCursor_ = windows_.end();
   viewCursor_ = views_.end();
+  ++records_;
 }
 
 ClassDesc::~ClassDesc() {
+  --records_;
   for (auto& [id, a] : attributes_) delete a;
   for (auto& [name, m] : methods_) delete m;
   for (auto& [name, v] : views_) delete v;
@@ -90,12 +111,12 @@ void ClassDesc::AddAttribute(const Attributes& a, int atFront) {
 }
 
 Attributes* ClassDesc::GetAttribute(const Str& id) const {
-  AncestorGuard guard(this);
+  AncestorGuard guard(this, false);
   for (const ClassDesc* cls = this; cls;) {
     auto it = cls->attributes_.find(id);
     if (it != cls->attributes_.end()) return it->second;
     cls = parentIn(cls, cls->container_);
-    if (cls) guard.visit(cls);
+    guard.visit();
   }
   return nullptr;
 }
@@ -127,14 +148,9 @@ AttribList ClassDesc::getFullAttribList() const {
   // The chain from this class up to the root, each parent found in the class
   // map of the project its child names.
   std::list<const ClassDesc*> chain{this};
-  AncestorGuard guard(this);
-  for (const ClassDesc* cls = this; !cls->parent_.IsEmpty();) {
-    Project* project = projectMap.find(cls->container_);
-    if (!project) break;
-    auto it = project->classes.find(cls->parent_);
-    if (it == project->classes.end() || !it->second) break;
-    cls = it->second;
-    guard.visit(cls);
+  AncestorGuard guard(this, false);
+  for (const ClassDesc* cls = this; (cls = parentIn(cls, cls->container_));) {
+    guard.visit();
     chain.push_front(cls);
   }
   AttribList full;
@@ -187,7 +203,7 @@ Methods* ClassDesc::AddMethod(const char* name, int flags, const Str& patch) {
 bool ClassDesc::checkMethod(const Str& name) const { return methods_.count(name) != 0; }
 
 Methods* ClassDesc::FindMethod(const Str& name, Str& owner) const {
-  AncestorGuard guard(this);
+  AncestorGuard guard(this, false);
   for (const ClassDesc* cls = this; cls;) {
     auto it = cls->methods_.find(name);
     if (it != cls->methods_.end()) {
@@ -195,7 +211,7 @@ Methods* ClassDesc::FindMethod(const Str& name, Str& owner) const {
       return it->second;
     }
     cls = parentIn(cls, cls->container_);
-    if (cls) guard.visit(cls);
+    guard.visit();
   }
   return nullptr;
 }
@@ -257,21 +273,21 @@ ViewWindow* ClassDesc::GetFirstView() { return walkFirst(views_, viewCursor_, ma
 ViewWindow* ClassDesc::GetNextView() { return walkNext(views_, viewCursor_, mapped); }
 
 bool ClassDesc::HaveParent(const Str& id) const {
-  AncestorGuard guard(this);
+  AncestorGuard guard(this, true);
   for (const ClassDesc* cls = this; !cls->parent_.IsEmpty();) {
     if (cls->parent_ == id) return true;
     cls = projectMap.findClass(container_, cls->parent_);
     if (!cls) return false;
-    guard.visit(cls);
+    guard.visit();
   }
   return false;
 }
 
 ClassDesc* ClassDesc::Granny() const {
-  AncestorGuard guard(this);
+  AncestorGuard guard(this, true);
   ClassDesc* root = nullptr;
   for (const ClassDesc* cls = this; ClassDesc* parent = parentIn(cls, container_); cls = parent) {
-    guard.visit(parent);
+    guard.visit();
     root = parent;
   }
   return root;
@@ -285,6 +301,33 @@ ClassDesc* ClassDesc::Top() {
 const ClassDesc* ClassDesc::Top() const {
   const ClassDesc* root = Granny();
   return root ? root : this;
+}
+
+ClassDesc* ClassRoots::Granny(const ClassDesc* cls) {
+  // Up to the first class whose root is known, or to the top.
+  std::vector<std::pair<const ClassDesc*, ClassDesc*>> walked;  // a class and its parent
+  ClassDesc* root = nullptr;
+  for (const ClassDesc* at = cls;;) {
+    if (auto known = roots_.find(at); known != roots_.end()) {
+      root = known->second;
+      break;
+    }
+    ClassDesc* parent = parentIn(at, at->Container());
+    if (!parent) break;
+    // A parent in another container, or a walk longer than any chain
+    // without a loop: the class's own walk answers, or names the loop.
+    if (parent->Container() != at->Container() || walked.size() >= ClassDesc::Records())
+      return roots_[cls] = cls->Granny();
+    walked.emplace_back(at, parent);
+    at = parent;
+  }
+  // Down again: a class's root is its parent's, or the parent itself when
+  // that has no parent.
+  for (auto it = walked.rbegin(); it != walked.rend(); ++it) {
+    if (!root) root = it->second;
+    roots_[it->first] = root;
+  }
+  return root;
 }
 
 ObjectDesc::ObjectDesc(const char* name, const char* cls) : name_(name), class_(cls) {}

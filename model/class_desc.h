@@ -106,8 +106,11 @@ public:
   const ClassDesc* Top() const;
 
   static Str sNull;  // default out-argument of FindMethod
+  // The class records that exist: no Parent chain without a loop is longer.
+  static std::size_t Records() { return records_; }
 
 private:
+  static std::size_t records_;
   AttribList keyOf(std::set<const ClassDesc*>& expanding) const;
 
   int flags_;
@@ -131,6 +134,18 @@ private:
   std::map<Str, ViewWindow*>::iterator viewCursor_;
   std::list<Str>::iterator attrNameCursor_;
   std::list<ViewWindow*> replacedViews_;  // views replaced by AddView, kept alive with the class
+};
+
+// The root ancestors (Granny) of many classes asked one after another while
+// the model does not change, as when a class's columns are gathered down its
+// chain: a class whose parent shares its container has that parent's root,
+// so a chain is walked once rather than once per class.
+class ClassRoots {
+public:
+  ClassDesc* Granny(const ClassDesc* cls);
+
+private:
+  std::map<const ClassDesc*, ClassDesc*> roots_;
 };
 
 class ObjectDesc {

@@ -32,7 +32,10 @@ public:
   void Generate(bool withPlatformIncludes);
   void printCheckOnNULL(AttribList columns);
   void printCheckOnExist(AttribList columns);
-  Str printChildrenGetting(const Str& cls, AttribList& keys, const Str& arc, const Str& win, const Str& indent);
+  // Appends to `out`: the nested branches of every descendant of a deep
+  // family go into one text rather than being copied up level by level.
+  void printChildrenGetting(Str& out, const Str& cls, AttribList& keys, const Str& arc, const Str& win,
+                            const Str& indent);
 
   // List methods: null when the method exists already (nothing written),
   // else the join the method was written over. `filter` is changed in place.

@@ -175,7 +175,9 @@ void StandardMethodsWriter::appendRecord(const TableLists& t, const AttribList& 
   if (t.hasChildren)
     c.put("  r->SetWindowID(\"BrevinSW.$P$.$T$$win$\");\n\n", {{"P", P}, {"T", t.T}, {"win", win}});
   AttribList branchKeys(keys);
-  c.put("$branches$\n", {{"branches", generator.printChildrenGetting(t.T, branchKeys, arc, win, "  ")}});
+  Str branches("");
+  generator.printChildrenGetting(branches, t.T, branchKeys, arc, win, "  ");
+  c.put("$branches$\n", {{"branches", branches}});
   c.put("$last$$tail$\n", {{"last", t.COLS.getLast().printIRAppend(t.T, "", 0)}, {"tail", tailText}});
 }
 
@@ -451,11 +453,10 @@ void InterfaceMethodsGenerator::printCheckOnExist(AttribList columns) {
   }
 }
 
-Str InterfaceMethodsGenerator::printChildrenGetting(const Str& cls, AttribList& keys, const Str& arc, const Str& win,
-                                                    const Str& indent) {
+void InterfaceMethodsGenerator::printChildrenGetting(Str& out, const Str& cls, AttribList& keys, const Str& arc,
+                                                     const Str& win, const Str& indent) {
   Project* project = projectMap.find(project_);
-  Str out("");
-  if (!project) return out;
+  if (!project) return;
   auto self = project->classes.find(cls);
   ClassDesc* root = self == project->classes.end() || !self->second ? nullptr : self->second->Granny();
   const Str G = root ? root->Id() : cls;
@@ -469,10 +470,9 @@ Str InterfaceMethodsGenerator::printChildrenGetting(const Str& cls, AttribList& 
           << ");\n"
           << fields;
     out << indent << "  r->SetWindowID(\"BrevinSW." << project_ << "." << D << win << "\");\n\n";
-    out << printChildrenGetting(D, keys, arc, win, indent + "  ") << "\n";
-    out << indent << "}";
+    printChildrenGetting(out, D, keys, arc, win, indent + "  ");
+    out << "\n" << indent << "}";
   }
-  return out;
 }
 
 const std::list<Str>& InterfaceMethodsGenerator::childrenOf(Project& project, const Str& cls) {

@@ -293,4 +293,37 @@ TEST_F(ViewDecls, ConditionsStayApart) {
   }
 }
 
+TEST_F(ViewDecls, ConditionsOfAnyLength) {
+  // 10,000 comparisons, some of them in parentheses two deep, are one flat
+  // sequence of comparisons and the signs between them, in written order.
+  std::string select;
+  Texts atoms;
+  Texts joins;
+  for (int i = 0; i < 10000; ++i) {
+    std::string value = std::to_string(i);
+    if (i > 0) {
+      select += i % 3 ? " | " : " & ";
+      joins.push_back(i % 3 ? "||" : "&&");
+    }
+    std::string comparison = "x = \"" + value + "\"";
+    select += i % 4 == 1 ? "((" + comparison : i % 4 == 2 ? comparison + ") | id > \"" + value + "\")" : comparison;
+    atoms.push_back("main,x,/ == literal:" + value);
+    if (i % 4 == 2) {
+      joins.push_back("||");
+      atoms.push_back("main,id,/ >  literal:" + value);
+    }
+  }
+  parseOk("Class C { Views { DataWindow A \"a\" { x; Select " + select + "; } } }\n");
+  EXPECT_EQ(conditions(*view("C", "A")), atoms);
+  EXPECT_EQ(signs(*view("C", "A")), joins);
+
+  // Only parentheses inside parentheses deepen the parser's stacks; past
+  // their limit the message says so.
+  std::string deep = std::string(600, '(') + "x = y" + std::string(600, ')');
+  EXPECT_EQ(rerun("Class C { Views {\n DataWindow A \"a\" { x;\n Select " + deep + "; } } }\n"), 1);
+  EXPECT_EQ(printed,
+            "\"main.tsk\", line 6: Error: Parentheses nested too deeply in a condition: the parser's stack of 500 "
+            "entries is full before token (\n");
+}
+
 }  // namespace

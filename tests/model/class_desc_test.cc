@@ -194,6 +194,7 @@ TEST(ClassDesc, ParentChainThatLoopsIsAnError) {
   const char* loopAtA = "case_str:421 Class A in the Project P is its own ancestor. ";
   expectLoop([&] { a->Top(); }, "Top", loopAtA);
   expectLoop([&] { c->Granny(); }, "Granny", loopAtA);
+  expectLoop([&] { ClassRoots().Granny(c); }, "ClassRoots", loopAtA);
   expectLoop([&] { a->GetAttribute("none"); }, "GetAttribute", loopAtA);
   expectLoop([&] { c->FindMethod("none"); }, "FindMethod", loopAtA);
   expectLoop([&] { a->HaveParent("none"); }, "HaveParent", loopAtA);
