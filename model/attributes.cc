@@ -4,7 +4,6 @@
 #include <functional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <unordered_set>
 #include <utility>
 
@@ -59,12 +58,17 @@ struct SameText {
   bool operator()(const Str& a, const Str& b) const { return sameText(a, b); }
 };
 
+// Null texts first, then by bytes; a total order that keeps null and empty apart.
+bool textBefore(const Str& a, const Str& b) {
+  return a.IsNull() != b.IsNull() ? a.IsNull() : !a.IsNull() && a.std() < b.std();
+}
+
 struct WindowOrder {
-  static auto key(const WinLocator& w) {
-    return std::make_tuple(w.project.IsNull(), std::cref(w.project.std()), w.cls.IsNull(), std::cref(w.cls.std()),
-                           w.window.IsNull(), std::cref(w.window.std()));
+  bool operator()(const WinLocator& a, const WinLocator& b) const {
+    if (!sameText(a.project, b.project)) return textBefore(a.project, b.project);
+    if (!sameText(a.cls, b.cls)) return textBefore(a.cls, b.cls);
+    return textBefore(a.window, b.window);
   }
-  bool operator()(const WinLocator& a, const WinLocator& b) const { return key(a) < key(b); }
 };
 
 // The texts and default-value windows of all attributes are kept once for

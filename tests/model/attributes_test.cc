@@ -130,6 +130,11 @@ TEST(Attributes, SameFieldsSeesEveryField) {
   EXPECT_TRUE(cleared.Hint().IsNull());
   EXPECT_FALSE(emptied.Hint().IsNull());
   EXPECT_FALSE(cleared.sameFields(emptied));
+  // So are default windows.
+  cleared.setDefRef("w", Str(), Str());
+  emptied.setDefRef("w", "", "");
+  EXPECT_TRUE(cleared.getDefRef().cls.IsNull());
+  EXPECT_FALSE(emptied.getDefRef().cls.IsNull());
 }
 
 TEST(Locators, AttrLocatorComparesTheThreeNamesOnly) {
