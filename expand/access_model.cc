@@ -1,6 +1,10 @@
 #include "expand/access_model.h"
 
 #include <iostream>
+#include <memory>
+#include <set>
+#include <tuple>
+#include <utility>
 
 #include "expand/signature_lookups.h"
 #include "expand/std_methods.h"
@@ -51,6 +55,48 @@ bool isArchiveReader(const Str& standard) { return standard == "GetHistList" || 
 
 // ---- MethodACL -------------------------------------------------------------
 
+namespace {
+
+// Orders field sets by content; a null access word sorts apart from an
+// empty one, so sharing never changes what a record reads.
+struct ByContent {
+  bool operator()(const std::shared_ptr<MethodACL::Fields>& a, const std::shared_ptr<MethodACL::Fields>& b) const {
+    if (a->acsSource.IsNull() != b->acsSource.IsNull()) return a->acsSource.IsNull();
+    return std::tie(a->states, a->acsSource, a->groupAccess) < std::tie(b->states, b->acsSource, b->groupAccess);
+  }
+};
+
+// The one shared set with the content of `fields`. A shared set is never
+// changed: the registry's own reference keeps it shared, so the records
+// holding it see a use count above one.
+std::shared_ptr<MethodACL::Fields> sharedFields(MethodACL::Fields&& fields) {
+  static std::set<std::shared_ptr<MethodACL::Fields>, ByContent> registry;
+  return *registry.insert(std::make_shared<MethodACL::Fields>(std::move(fields))).first;
+}
+
+}  // namespace
+
+MethodACL::MethodACL() : fields_(sharedFields(Fields())) {}
+
+// A record that holds the only reference to its fields got them from own()
+// and changes them in place; any other goes over to the shared set.
+void MethodACL::setState(const Str& group, int state) {
+  auto it = fields_->states.find(group);
+  if (it != fields_->states.end() && it->second == state) return;
+  if (fields_.use_count() == 1) {
+    fields_->states[group] = state;
+    return;
+  }
+  Fields changed = *fields_;
+  changed.states[group] = state;
+  fields_ = sharedFields(std::move(changed));
+}
+
+MethodACL::Fields& MethodACL::own() {
+  if (fields_.use_count() > 1) fields_ = std::make_shared<Fields>(*fields_);
+  return *fields_;
+}
+
 void MethodACL::grantAll() {
   for (const auto& [group, number] : CP->groups) grant(group);
 }
@@ -61,8 +107,8 @@ void MethodACL::denyAll() {
 
 bool MethodACL::accessible(const Str& group) const {
   if (group.IsNull()) return true;
-  auto it = states_.find(group);
-  if (it == states_.end()) {
+  auto it = states().find(group);
+  if (it == states().end()) {
     std::cout << "Group unknown " << group << std::endl;
     return false;
   }

@@ -10,6 +10,7 @@
 // access-control file is written it is the project being written.
 #include <list>
 #include <map>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -22,11 +23,19 @@ using GroupAccessList = std::list<std::pair<Str, Str>>;
 
 // Per-group states of one method (or of the class itself): 1 granted,
 // 0 denied, -1 hard-denied. A group without entry has no state.
+//
+// A class has a record per method and most of them hold the same states:
+// every method that a right covers gets the same grant, and a new record
+// starts as a copy of the class level. So the records refer to shared,
+// unchangeable fields, one set for each distinct content in the run; a
+// change moves the record to the set it leads to.
 class MethodACL {
 public:
-  void grant(const Str& group) { states_[group] = 1; }
-  void deny(const Str& group) { states_[group] = 0; }
-  void hardDeny(const Str& group) { states_[group] = -1; }
+  MethodACL();  // no states
+
+  void grant(const Str& group) { setState(group, 1); }
+  void deny(const Str& group) { setState(group, 0); }
+  void hardDeny(const Str& group) { setState(group, -1); }
   // Every group of the current project: granted, or hard-denied.
   void grantAll();
   void denyAll();
@@ -34,14 +43,23 @@ public:
   // reported on standard output.
   bool accessible(const Str& group) const;
 
-  const std::map<Str, int>& states() const { return states_; }
-  Str& getAcsSource() { return acsSource_; }
-  GroupAccessList& getGroupAccess() { return groupAccess_; }
+  const std::map<Str, int>& states() const { return fields_->states; }
+  // These give the record fields of its own, no longer shared.
+  Str& getAcsSource() { return own().acsSource; }
+  GroupAccessList& getGroupAccess() { return own().groupAccess; }
+
+  // The fields of a record, in their documented order.
+  struct Fields {
+    std::map<Str, int> states;  // group -> state
+    Str acsSource;
+    GroupAccessList groupAccess;
+  };
 
 private:
-  std::map<Str, int> states_;  // group -> state
-  Str acsSource_;
-  GroupAccessList groupAccess_;
+  void setState(const Str& group, int state);
+  Fields& own();
+
+  std::shared_ptr<Fields> fields_;
 };
 
 // The rights of one class: a class-level ACL, which is the template for every

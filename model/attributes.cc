@@ -2,7 +2,9 @@
 
 #include <bit>
 #include <functional>
+#include <set>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "model/process_state.h"
@@ -43,9 +45,47 @@ Attributes::Data& Attributes::own() {
 }
 
 namespace {
+
 std::uint32_t bitOf(unsigned field) { return std::uint32_t(1) << field; }
+
 // Equal bytes and equal nullness: a null text and an empty one differ.
 bool sameText(const Str& a, const Str& b) { return a.IsNull() == b.IsNull() && a.std() == b.std(); }
+
+struct TextHash {
+  std::size_t operator()(const Str& s) const { return std::hash<std::string>()(s.std()) * 2 + s.IsNull(); }
+};
+struct SameText {
+  bool operator()(const Str& a, const Str& b) const { return sameText(a, b); }
+};
+
+// Null texts first, then by bytes; a total order that keeps null and empty apart.
+bool textBefore(const Str& a, const Str& b) {
+  return a.IsNull() != b.IsNull() ? a.IsNull() : !a.IsNull() && a.std() < b.std();
+}
+
+struct WindowOrder {
+  bool operator()(const WinLocator& a, const WinLocator& b) const {
+    if (!sameText(a.project, b.project)) return textBefore(a.project, b.project);
+    if (!sameText(a.cls, b.cls)) return textBefore(a.cls, b.cls);
+    return textBefore(a.window, b.window);
+  }
+};
+
+// The texts and default-value windows of all attributes are kept once for
+// the whole run, and a record holds pointers to them: the same names,
+// types, classes and projects stand in thousands of columns and arguments,
+// and a pointer is a fifth of the size of a text. Nothing kept is changed
+// or dropped, so equal contents have one address.
+const Str* keptText(const Str& text) {
+  static std::unordered_set<Str, TextHash, SameText> kept;
+  return &*kept.insert(text).first;
+}
+
+const WinLocator* keptWindow(const WinLocator& window) {
+  static std::set<WinLocator, WindowOrder> kept;
+  return &*kept.insert(window).first;
+}
+
 }  // namespace
 
 // The texts held are those whose bit is set, in field order, so a text's
@@ -54,42 +94,37 @@ const Str& Attributes::text(Field field) const {
   static const Str none;
   const std::uint32_t bit = bitOf(unsigned(field));
   if (!(data_->held & bit)) return none;
-  return data_->texts[std::popcount(data_->held & (bit - 1))];
+  return *data_->texts[std::popcount(data_->held & (bit - 1))];
 }
 
 void Attributes::setText(Field field, const Str& value) {
   const std::uint32_t bit = bitOf(unsigned(field));
   if (!(data_->held & bit) && value.IsNull()) return;
-  Str copy = value;  // `value` may be a text of this record
-  Data& data = own();
-  auto place = data.texts.begin() + std::popcount(data.held & (bit - 1));
-  if (data.held & bit) {
-    *place = std::move(copy);
+  const Str* kept = keptText(value);
+  const auto index = std::popcount(data_->held & (bit - 1));
+  if (data_->held & bit) {
+    if (data_->texts[index] != kept) own().texts[index] = kept;
     return;
   }
   // Grown by one at a time: an attribute holds few texts and many copies.
-  const auto index = place - data.texts.begin();
+  Data& data = own();
   data.texts.reserve(data.texts.size() + 1);
-  data.texts.insert(data.texts.begin() + index, std::move(copy));
+  data.texts.insert(data.texts.begin() + index, kept);
   data.held |= bit;
 }
 
+// Kept texts and windows are equal exactly when their addresses are.
 bool Attributes::sameFields(const Attributes& other) const {
   const Data& a = *data_;
   const Data& b = *other.data_;
   if (&a == &b) return true;
-  if (a.held != b.held || a.number_ != b.number_ || a.virtual_ != b.virtual_ || a.properties_ != b.properties_)
-    return false;
-  for (std::size_t i = 0; i < a.texts.size(); ++i)
-    if (!sameText(a.texts[i], b.texts[i])) return false;
-  const WinLocator& x = getDefRef();
-  const WinLocator& y = other.getDefRef();
-  return sameText(x.project, y.project) && sameText(x.cls, y.cls) && sameText(x.window, y.window);
+  return a.held == b.held && a.number_ == b.number_ && a.virtual_ == b.virtual_ && a.texts == b.texts &&
+         a.defRef_ == b.defRef_ && a.properties_ == b.properties_;
 }
 
 std::size_t Attributes::fieldsHash() const {
   std::size_t hash = data_->held;
-  for (const Str& text : data_->texts) hash = hash * 31 + std::hash<std::string>()(text.std());
+  for (const Str* text : data_->texts) hash = hash * 31 + std::hash<const Str*>()(text);
   return hash * 31 + data_->properties_.size();
 }
 
@@ -106,8 +141,9 @@ const WinLocator& Attributes::getDefRef() const {
 
 // A locator of three null names reads the same as none, so none is kept.
 void Attributes::setDefRef(const WinLocator& ref) {
-  if (!data_->defRef_ && ref.project.IsNull() && ref.cls.IsNull() && ref.window.IsNull()) return;
-  own().defRef_ = std::make_shared<const WinLocator>(ref);
+  const bool none = ref.project.IsNull() && ref.cls.IsNull() && ref.window.IsNull();
+  const WinLocator* kept = none ? nullptr : keptWindow(ref);
+  if (data_->defRef_ != kept) own().defRef_ = kept;
 }
 
 void Attributes::setDefRef(const Str& window, const Str& cls, const Str& project) {

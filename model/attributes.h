@@ -107,14 +107,16 @@ private:
   // copies of the same attribute; the copies share one Data and a copy gets
   // fields of its own only when it is changed, so copying a list of columns
   // costs a pointer per column instead of all its texts. Most of the texts
-  // of any one attribute are never set, so only those set are kept.
+  // of any one attribute are never set, so only those set are kept, and
+  // each as a pointer to the one copy of that text the run keeps (as is the
+  // default-value window).
   struct Data {
-    std::vector<Str> texts;                     // the texts held, in field order; one not held is null
-    std::uint32_t held = 0;                     // a bit per field, set when its text is held
-    int number_ = 0;                            // ordinal of the column in its table
+    std::vector<const Str*> texts;        // the texts held, in field order
+    std::uint32_t held = 0;               // a bit per field, set when its text is held
+    int number_ = 0;                      // ordinal of the column in its table
     int virtual_ = 0;
-    std::shared_ptr<const WinLocator> defRef_;  // window from which a default value is picked
-    std::map<Str, int> properties_;             // a word is set when its value is 1
+    const WinLocator* defRef_ = nullptr;  // window from which a default value is picked; null for none
+    std::map<Str, int> properties_;       // a word is set when its value is 1
   };
   // The fields, made this record's own before a change.
   Data& own();

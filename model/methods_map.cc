@@ -58,7 +58,7 @@ void MethodsMap::addOutArg(const Str& id, const Str& type, const Str& comment, c
   Attributes arg = makeArg(id, type, comment, group, hint, hide, name);
   arg.setPrefix(prefix);
   arg.setSuffix(suffix);
-  cursor->second.output.pushAttrib(arg);
+  cursor->second.output.pushAttrib(shared(arg));
   if (!alsoKey) return;
   // Each key copy becomes a parameter of its own (<id>_PK), so a repeated id
   // takes the smallest free number, as repeated output ids do.
@@ -68,7 +68,7 @@ void MethodsMap::addOutArg(const Str& id, const Str& type, const Str& comment, c
     while (keys.findAttrib(id + n)) ++n;
     arg.setId(id + n);
   }
-  keys.pushAttrib(arg);
+  keys.pushAttrib(shared(arg));
 }
 
 void MethodsMap::addInArgList(AttribList list, int hide, int notNull, const Str& idPrefix) {

@@ -89,9 +89,10 @@ private:
   Entries::iterator lookUp(const Str& full);
   MethodDesc& current(const char* operation);
 
-  // One record of each distinct argument registered so far. The standard
-  // methods of a class register the same columns again and again; equal
-  // arguments share one record (a copy changed later gets its own).
+  // One record of each distinct argument registered so far, input, output
+  // or key. The standard methods of a class register the same columns again
+  // and again; equal arguments share one record (a copy changed later gets
+  // its own).
   const Attributes& shared(const Attributes& arg);
 
   Entries entries;

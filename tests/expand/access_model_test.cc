@@ -176,6 +176,28 @@ TEST(AccessModel, RecordsAndTheMembersNothingCalls) {
   EXPECT_THROW(shop->refsList["Order"], Str);
 }
 
+// Records with equal states share them; a change, or handing out the access
+// word, touches one record only.
+TEST(AccessModel, RecordsShareEqualStatesAndChangeAlone) {
+  MethodACL a, c;
+  a.grant("g");
+  MethodACL b = a;
+  c.grant("g");
+  EXPECT_EQ(&a.states(), &c.states());
+  b.hardDeny("g");
+  a.getAcsSource() = "word";
+  MethodACL d = a;
+  a.deny("h");
+  d.grant("g");  // no change
+  EXPECT_EQ(states(a), (States{{"g", 1}, {"h", 0}}));
+  EXPECT_EQ(states(b), (States{{"g", -1}}));
+  EXPECT_EQ(states(c), (States{{"g", 1}}));
+  EXPECT_EQ(states(d), (States{{"g", 1}}));
+  EXPECT_EQ(a.getAcsSource(), "word");
+  EXPECT_EQ(d.getAcsSource(), "word");
+  EXPECT_TRUE(c.getAcsSource().IsNull());
+}
+
 TEST(AccessModel, StandardInputsOfReferencedViews) {
   ModelWorld world;
   Project* shop = world.project("shop");

@@ -118,6 +118,23 @@ TEST(Attributes, SameFieldsSeesEveryField) {
     EXPECT_FALSE(a.sameFields(*other));
     EXPECT_FALSE(other->sameFields(a));
   }
+
+  // Texts are held once for the run: a text set null over a held one still
+  // reads null, and one set empty afterwards still reads empty.
+  Attributes cleared = b;
+  cleared.setHint("x");
+  cleared.setHint(Str());
+  Attributes emptied = b;
+  emptied.setHint("x");
+  emptied.setHint("");
+  EXPECT_TRUE(cleared.Hint().IsNull());
+  EXPECT_FALSE(emptied.Hint().IsNull());
+  EXPECT_FALSE(cleared.sameFields(emptied));
+  // So are default windows.
+  cleared.setDefRef("w", Str(), Str());
+  emptied.setDefRef("w", "", "");
+  EXPECT_TRUE(cleared.getDefRef().cls.IsNull());
+  EXPECT_FALSE(emptied.getDefRef().cls.IsNull());
 }
 
 TEST(Locators, AttrLocatorComparesTheThreeNamesOnly) {

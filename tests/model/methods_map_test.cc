@@ -137,6 +137,16 @@ TEST(MethodsMap, RepeatedKeyCopiesAndOneClassRange) {
   for (const char* id : {"id", "day", "id", "id"}) map.addOutArg(id, "Integer", "", "", "", 0, "", 1, "", "");
   EXPECT_EQ(ids(map.getDWPK()), (Names{"id", "day", "id1", "id2"}));
   EXPECT_EQ(ids(map.getOutArgs()), (Names{"id", "day", "id", "id"}));
+  // Equal outputs, here and in another method, share one record: renaming
+  // one of them in place leaves the others as they were.
+  map.getOutArgs().reset();
+  map.getOutArgs().next();
+  map.getOutArgs().getAttrib().setId("id0");
+  EXPECT_EQ(ids(map.getOutArgs()), (Names{"id0", "day", "id", "id"}));
+  EXPECT_EQ(ids(map.getDWPK()), (Names{"id", "day", "id1", "id2"}));
+  map.addMethod("Ord", "Copy", "R", "", "", 0, nullptr);
+  map.addOutArg("id", "Integer", "", "", "", 0, "", 1, "", "");
+  EXPECT_EQ(ids(map.getOutArgs()), (Names{"id"}));
 
   map.addMethod("Ord", "z", "R", "", "", 0, nullptr);
   map.addMethod("Order", "Add", "R", "", "", 0, nullptr);
