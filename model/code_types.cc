@@ -17,7 +17,7 @@ Str valueTypeOf(const Attributes& a) {
 Str cppValueOf(const Attributes& a, const Str& value) {
   Str code = codeTypeOf(a);
   bool text = isCharPointer(code) || code == "Str";
-  if (!text || value == "GUserID") return value;
+  if (!text || value == "GUserID" || value == "GUserTime") return value;
   return "\"" + cppLiteralText(value) + "\"";
 }
 

@@ -16,7 +16,8 @@ Str declaredTypeOf(const Str& codeType);
 Str valueTypeOf(const Attributes& a);
 // A value of the attribute given in the description as a C++ expression: a
 // text of a text column becomes a string literal; numbers, enumeration items
-// and the global GUserID stand as written.
+// and the globals GUserID and GUserTime (the audit values the server sets)
+// stand as written.
 Str cppValueOf(const Attributes& a, const Str& value);
 // The initial and the update value of the attribute, through cppValueOf.
 Str initialValueOf(const Attributes& a);
