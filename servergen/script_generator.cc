@@ -244,14 +244,14 @@ Str exampleText(const Str& project, const Str& name, const MethodDesc& method) {
 
 }  // namespace
 
-void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
-  Project& project = generatedProject(project_);
-  // The method under the cursor, which the caller's walk stands on and which
-  // must not move.
-  const MethodDesc& method = project.methods.Body();
-  const Str name = project.methods.Name();
-  const Str title = pageTitle(project_);
+namespace {
 
+// The fields of a method page, in the numbering of its layout's slots.
+enum PageField { nameField, summaryField, syntaxField, notesField, exampleField, pageFieldCount };
+
+// The whole method page with a slot for each of its own fields; every other
+// byte is the same on every page of the project.
+Str methodPageLayout(const Str& title) {
   Tag pathBar = Tag("TABLE",
                     "BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"4\" HEIGHT=\"24\" WIDTH=\"100%\" "
                     "BGCOLOR=\"#ed1f24\"")[Tag("TR", "")[Tag(
@@ -264,28 +264,46 @@ void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const Meth
       Tag("div", "id=\"bannerrow1\"")[Tag("TABLE", "CLASS=\"bannerparthead\" CELLSPACING=0")[Tag(
           "TR", "ID=\"hdr\"")[(Tag("TD", "CLASS=\"runninghead\" nowrap")[title],
                                Tag("TD", "CLASS=\"product\" nowrap")["&nbsp;"])]]],
-      Tag("div", "id=\"TitleRow\"")[Tag("H1", "class=\"dtH1\"")[name]])];
+      Tag("div", "id=\"TitleRow\"")[Tag("H1", "class=\"dtH1\"")[PagePattern::slot(nameField)]])];
 
   Tag body = Tag("DIV", "id=\"nstext\" valign=\"bottom\"")[(
-      Tag("P", "")[summaryOf(method.comment)], Tag("H4", "class=\"dtH4\"")["Syntax"],
-      Tag("PRE", "class=\"syntax\"")[syntaxText(project_, name, method)],
-      Tag("H4", "class=\"dtH4\"")["Special notes"], Tag("DL", "")[notesText(method.comment)],
+      Tag("P", "")[PagePattern::slot(summaryField)], Tag("H4", "class=\"dtH4\"")["Syntax"],
+      Tag("PRE", "class=\"syntax\"")[PagePattern::slot(syntaxField)],
+      Tag("H4", "class=\"dtH4\"")["Special notes"], Tag("DL", "")[PagePattern::slot(notesField)],
       Tag("H4", "class=\"dtH4\"")["Example"],
       Tag("PRE", "class=\"code\"")[(Tag("SPAN", "class=\"lang\"")["[XMLRPC]"],
-                                    Tag("xmp", "")[exampleText(project_, name, method)])])];
+                                    Tag("xmp", "")[PagePattern::slot(exampleField)])])];
 
-  OutputFile page(pagePath(className, name));
-  page << "<html>\n<head>\n" << metaLine << "\n<title>" << title << "</title>\n";
+  Str page = Str("<html>\n<head>\n") << metaLine << "\n<title>" << title << "</title>\n";
   for (const char* sheet : {"ie4", "ie5", "dtue", "default"})
     page << "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"/common/css/" << sheet << ".css\" />\n";
-  page << "</head>\n<body>\n\n<!-- PATH START -->\n"
-       << Str(pathBar) << "<!-- PATH END -->\n"
-       << "<!--BODY  TABLE START-->\n"
-       << "<TABLE STYLE=\"table-layout:fixed\" class='clsContainer' CELLPADDING='15' CELLSPACING='0' float='left' "
-          "WIDTH='100%' BORDER='0'> <TR> <TD VALIGN='top'>\n"
-       << "<!--NONSCROLLING BANNER START-->\n"
-       << Str(banner) << "<!--NONSCROLLING BANNER END-->\n"
-       << Str(body) << "</TABLE>\n"
-       << "<!--BODY  TABLE END-->\n</BODY>\n</HTML>\n";
+  return page << "</head>\n<body>\n\n<!-- PATH START -->\n" << Str(pathBar) << "<!-- PATH END -->\n"
+              << "<!--BODY  TABLE START-->\n"
+              << "<TABLE STYLE=\"table-layout:fixed\" class='clsContainer' CELLPADDING='15' CELLSPACING='0' "
+                 "float='left' WIDTH='100%' BORDER='0'> <TR> <TD VALIGN='top'>\n"
+              << "<!--NONSCROLLING BANNER START-->\n" << Str(banner) << "<!--NONSCROLLING BANNER END-->\n"
+              << Str(body) << "</TABLE>\n"
+              << "<!--BODY  TABLE END-->\n</BODY>\n</HTML>\n";
+}
+
+}  // namespace
+
+void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
+  Project& project = generatedProject(project_);
+  // The method under the cursor, which the caller's walk stands on and which
+  // must not move.
+  const MethodDesc& method = project.methods.Body();
+  const Str& name = project.methods.Name();
+  if (!pageLayout_) pageLayout_ = std::make_unique<PagePattern>(methodPageLayout(pageTitle(project_)), pageFieldCount);
+
+  Str summary = summaryOf(method.comment);
+  Str syntax = syntaxText(project_, name, method);
+  Str notes = notesText(method.comment);
+  Str example = exampleText(project_, name, method);
+  page_.clear();
+  pageLayout_->fill(page_, {name.std(), summary.std(), syntax.std(), notes.std(), example.std()});
+
+  OutputFile page(pagePath(className, name));
+  page.stream().write(page_.data(), static_cast<std::streamsize>(page_.size()));
   page.close();
 }
