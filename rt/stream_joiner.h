@@ -2,6 +2,7 @@
 // StreamJoiner: one output that writes every item to a list of streams, in
 // list order, so that two generated files receive identical text. It does
 // not flush; a line end is the text "\n".
+#include <cstddef>
 #include <initializer_list>
 #include <ostream>
 #include <vector>
@@ -14,6 +15,10 @@ public:
   StreamJoiner& operator<<(const T& value) {
     for (std::ostream* out : streams_) *out << value;
     return *this;
+  }
+  // The bytes unformatted, as std::ostream::write writes them.
+  void write(const char* data, std::size_t size) {
+    for (std::ostream* out : streams_) out->write(data, static_cast<std::streamsize>(size));
   }
 
 private:
