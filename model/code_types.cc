@@ -4,7 +4,7 @@
 #include "model/types_house.h"
 #include "rt/cpp_literal.h"
 
-Str codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
+const Str& codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
 
 bool isCharPointer(const Str& codeType) { return codeType == "char*" || codeType == "char *"; }
 
