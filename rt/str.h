@@ -90,6 +90,16 @@ Str operator+(const Str& a, int n);
 Str operator+(const Str& a, long n);
 Str operator+(const Str& a, unsigned n);
 Str operator+(const Str& a, unsigned long n);
+// A temporary on the left is extended in place, so that a chain such as
+// a + "x" + b + "y" fills one text instead of copying it at every step.
+Str operator+(Str&& a, const Str& b);
+Str operator+(Str&& a, const char* b);
+Str operator+(Str&& a, const std::string& b);
+Str operator+(Str&& a, char c);
+Str operator+(Str&& a, int n);
+Str operator+(Str&& a, long n);
+Str operator+(Str&& a, unsigned n);
+Str operator+(Str&& a, unsigned long n);
 
 std::ostream& operator<<(std::ostream& out, const Str& s);
 
