@@ -24,7 +24,7 @@ void expandInto(std::string& out, const char* text, LineEmitter::Vars vars) {
     } else {
       const Str* value = nullptr;
       for (const auto& [key, v] : vars) {
-        if (std::strncmp(key, name, length) == 0 && key[length] == '\0') {
+        if (key[0] == name[0] && std::strncmp(key, name, length) == 0 && key[length] == '\0') {
           value = &v;
           break;
         }

@@ -36,10 +36,10 @@ Str scriptType(const Str& type) {
   return found == byCodeType.end() ? Str("") : found->second;
 }
 
-// The C++ class of an argument's type with its length, "(<LEN>)", when the
-// type has one.
-Str typeWithLength(const Attributes& arg) {
-  Str text = TypesPool.findType(arg.Type(), "C");
+// Appends the C++ class of an argument's type with its length, "(<LEN>)",
+// when the type has one.
+Str& appendTypeWithLength(Str& text, const Attributes& arg) {
+  text << TypesPool.findType(arg.Type(), "C");
   Str length = TypesPool.findType(arg.Type(), "LEN").trim();
   if (!length.IsEmpty()) text << "(" << length << ")";
   return text;
@@ -109,7 +109,8 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
   html_ << "      <ul><table border=0 rules=calls selspacing=0 allign=left>\n";
   const char* separator = "";
   for (const Attributes& arg : args) {
-    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
+    Str type("");
+    html_ << separator << "      <tr><td>" << appendTypeWithLength(type, arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
     if (!arg.Comment().IsEmpty()) html_ << "<td><em>" << arg.Comment() << "</em>";
     separator = ", \n";
   }
@@ -170,22 +171,22 @@ Str OrvaleGenerator::pagePath(const Str& className, const Str& methodName) const
 
 namespace {
 
-// The syntax line of one argument: C++ class, id and the readable part of
-// its comment.
-Str syntaxLine(const Attributes& arg) {
-  Str line = "  <B>" + typeWithLength(arg) + "</B> <I>" + arg.Id() + "</I>";
+// Appends the syntax line of one argument: C++ class, id and the readable
+// part of its comment.
+void appendSyntaxLine(Str& text, const Attributes& arg) {
+  appendTypeWithLength(text << "  <B>", arg) << "</B> <I>" << arg.Id() << "</I>";
   Str note = summaryOf(arg.Comment());
-  if (!note.IsEmpty()) line << " - " << note;
-  return line << ".\n";
+  if (!note.IsEmpty()) text << " - " << note;
+  text << ".\n";
 }
 
 Str syntaxText(const Str& project, const Str& name, const MethodDesc& method) {
-  Str text = "<B>" + method.resultType + " " + project + "::" + name + "(</B>\n";
-  for (const Attributes& arg : method.input) text << syntaxLine(arg);
+  Str text = Str("<B>") << method.resultType << " " << project << "::" << name << "(</B>\n";
+  for (const Attributes& arg : method.input) appendSyntaxLine(text, arg);
   text << "<B>)</B>\n";
   if (!method.output.isEmpty()) {
     text << "<B>returns</B>\n";
-    for (const Attributes& arg : method.output) text << syntaxLine(arg);
+    for (const Attributes& arg : method.output) appendSyntaxLine(text, arg);
   }
   return text;
 }
@@ -221,7 +222,7 @@ Str exampleValue(const Attributes& arg) {
     std::size_t end = arg.Comment().find('}', start);
     if (end != Str::npos) value = arg.Comment().substr(start, end - start);
   }
-  Str code = TypesPool.findType(arg.Type(), "C");
+  const Str& code = TypesPool.findType(arg.Type(), "C");
   if (code == "Int") return "<i4>" + value + "</i4>";
   if (code == "Double") return "<double>" + value + "</double>";
   return value;
