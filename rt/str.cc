@@ -6,12 +6,7 @@
 #include <cstring>
 #include <regex>
 
-Str::Str(const char* text) {
-  if (text) {
-    text_ = text;
-    null_ = false;
-  }
-}
+Str::Str(const char* text) : text_(text ? text : ""), null_(text == nullptr) {}
 
 Str::Str(const char* text, std::size_t length) : null_(text == nullptr) {
   if (text) text_.assign(text, length);
@@ -132,13 +127,11 @@ bool Str::checkRegExp(const Str& pattern) const {
   }
 }
 
-bool operator==(const Str& a, const Str& b) { return a.std() == b.std(); }
 bool operator==(const Str& a, const char* b) { return a.std() == (b ? b : ""); }
 bool operator==(const char* a, const Str& b) { return b == a; }
 bool operator!=(const Str& a, const Str& b) { return !(a == b); }
 bool operator!=(const Str& a, const char* b) { return !(a == b); }
 bool operator!=(const char* a, const Str& b) { return !(b == a); }
-bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
 bool operator>(const Str& a, const Str& b) { return b < a; }
 std::strong_ordering operator<=>(const Str& a, const Str& b) { return a.std().compare(b.std()) <=> 0; }
 

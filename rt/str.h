@@ -69,13 +69,15 @@ private:
 };
 
 // Comparison treats null like the empty text.
-bool operator==(const Str& a, const Str& b);
+// The comparisons that keep maps ordered are inline: they run for every step
+// of every search.
+inline bool operator==(const Str& a, const Str& b) { return a.std() == b.std(); }
 bool operator==(const Str& a, const char* b);
 bool operator==(const char* a, const Str& b);
 bool operator!=(const Str& a, const Str& b);
 bool operator!=(const Str& a, const char* b);
 bool operator!=(const char* a, const Str& b);
-bool operator<(const Str& a, const Str& b);
+inline bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
 // Declared so that pairs and tuples of texts compare by text: without it the
 // implicit conversion to a character pointer would order them by address.
 std::strong_ordering operator<=>(const Str& a, const Str& b);
