@@ -21,6 +21,10 @@ Attributes::Attributes() : data_(std::make_shared<Data>()) {}
 Attributes::Attributes(const Str& id, const Str& type, const Str& project, const Str& curClass,
                        const Str& name, const Str& p1, const Str& p2, const Str& p3)
     : data_(std::make_shared<Data>()) {
+  // The texts arrive one at a time; their room is taken at once.
+  std::size_t held = 0;
+  for (const Str* text : {&name, &id, &id, &type, &project, &curClass}) held += !text->IsNull();
+  data_->texts.reserve(held);
   setText(Field::name, name);
   setText(Field::id, id);
   setText(Field::idSOAP, id);
