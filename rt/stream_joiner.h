@@ -16,9 +16,13 @@ public:
     for (std::ostream* out : streams_) *out << value;
     return *this;
   }
-  // The bytes unformatted, as std::ostream::write writes them.
+  // The bytes unformatted, as std::ostream::write writes them but straight
+  // into each stream's buffer (no stream here is tied to another); a short
+  // write marks the stream bad, as there.
   void write(const char* data, std::size_t size) {
-    for (std::ostream* out : streams_) out->write(data, static_cast<std::streamsize>(size));
+    const auto count = static_cast<std::streamsize>(size);
+    for (std::ostream* out : streams_)
+      if (out->good() && out->rdbuf()->sputn(data, count) != count) out->setstate(std::ios::badbit);
   }
 
 private:
