@@ -24,7 +24,11 @@ void expandInto(std::string& out, const char* text, LineEmitter::Vars vars) {
     } else {
       const Str* value = nullptr;
       for (const auto& [key, v] : vars) {
-        if (key[0] == name[0] && std::strncmp(key, name, length) == 0 && key[length] == '\0') {
+        // A name holds neither "$" nor a NUL, so the walk stops at the
+        // key's end at the latest.
+        std::size_t same = 0;
+        while (same < length && key[same] == name[same]) ++same;
+        if (same == length && key[same] == '\0') {
           value = &v;
           break;
         }
