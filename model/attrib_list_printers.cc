@@ -14,24 +14,27 @@
 
 namespace {
 
-// The argument as passed in a call: a Str goes where a character pointer is
-// expected.
-Str passed(const Str& codeType, const Str& name) {
-  return isCharPointer(codeType) ? "(char*)(const char*)" + name : name;
-}
-
 // Joins one text per attribute: `between` stands between two texts, `before`
-// opens every text, the first one's too.
+// opens every text, the first one's too. Each piece appends its text to the
+// joined one, so no attribute costs a text of its own.
 template <class Piece>
 Str joined(const std::list<Attributes>& list, const char* between, const char* before, Piece piece) {
   Str out("");
   bool first = true;
   for (const Attributes& a : list) {
     if (!first) out << between;
-    out << before << piece(a);
+    out << before;
+    piece(out, a);
     first = false;
   }
   return out;
+}
+
+// Appends the argument as passed in a call: a Str goes where a character
+// pointer is expected.
+void appendPassed(Str& out, const Str& codeType, const Str& name, const char* suffix) {
+  if (isCharPointer(codeType)) out << "(char*)(const char*)";
+  out << name << suffix;
 }
 
 Str describe(const WinLocator& ref) { return ref.project + "." + ref.cls + "." + ref.window; }
@@ -72,77 +75,81 @@ Str label(const Attributes& a) {
 }  // namespace
 
 Str AttribList::printBaseArgs(int mode) const {
-  return joined(attributes, ",", "", [mode](const Attributes& a) {
-    Str text = " const " + declaredTypeOf(codeTypeOf(a)) + "& " + a.Id();
-    if (mode == 'h' && a.IsProperty("FLAG")) text << " = is" << a.CurClass();
-    return text;
+  return joined(attributes, ",", "", [mode](Str& out, const Attributes& a) {
+    out << " const " << declaredTypeOf(codeTypeOf(a)) << "& " << a.Id();
+    if (mode == 'h' && a.IsProperty("FLAG")) out << " = is" << a.CurClass();
   });
 }
 
 Str AttribList::printInterfaceArgs() const {
-  return joined(attributes, " , ", "", [](const Attributes& a) { return codeTypeOf(a) + " " + a.Id(); });
+  return joined(attributes, " , ", "", [](Str& out, const Attributes& a) { out << codeTypeOf(a) << " " << a.Id(); });
 }
 
 Str AttribList::printInterfaceNullArgs() const {
-  return joined(attributes, "", ", ", [](const Attributes& a) { return codeTypeOf(a) + " " + a.Id() + "_PK"; });
+  return joined(attributes, "", ", ",
+                [](Str& out, const Attributes& a) { out << codeTypeOf(a) << " " << a.Id() << "_PK"; });
 }
 
 Str AttribList::printInterfaceTypes() const {
-  return joined(attributes, " , ", "", [](const Attributes& a) { return codeTypeOf(a); });
+  return joined(attributes, " , ", "", [](Str& out, const Attributes& a) { out << codeTypeOf(a); });
 }
 
 Str AttribList::printInterfaceNullTypes() const {
-  return joined(attributes, "", ", ", [](const Attributes& a) {
-    Str type = codeTypeOf(a);
+  return joined(attributes, "", ", ", [](Str& out, const Attributes& a) {
+    const Str& type = codeTypeOf(a);
     // A pointer type has no "T()" form, and "char*=" would read as "char *=".
-    if (isCharPointer(type)) return type + " =0";
-    return type + "=" + type + "()";
+    if (isCharPointer(type))
+      out << type << " =0";
+    else
+      out << type << "=" << type << "()";
   });
 }
 
 Str AttribList::printCDecl() const {
-  return joined(attributes, "", "  ", [](const Attributes& a) {
-    return declaredTypeOf(codeTypeOf(a)) + " " + a.Id() + ";\n";
+  return joined(attributes, "", "  ", [](Str& out, const Attributes& a) {
+    out << declaredTypeOf(codeTypeOf(a)) << " " << a.Id() << ";\n";
   });
 }
 
 Str AttribList::printNullCDecl() const {
-  return joined(attributes, "", "  ", [](const Attributes& a) {
-    return declaredTypeOf(codeTypeOf(a)) + " " + a.Id() + "_PK;\n";
+  return joined(attributes, "", "  ", [](Str& out, const Attributes& a) {
+    out << declaredTypeOf(codeTypeOf(a)) << " " << a.Id() << "_PK;\n";
   });
 }
 
 Str AttribList::printNotNulls() const {
-  return joined(attributes, "", "!", [](const Attributes& a) { return a.Id() + ".IsNull() && "; });
+  return joined(attributes, "", "!", [](Str& out, const Attributes& a) { out << a.Id() << ".IsNull() && "; });
 }
 
 Str AttribList::printIntoDP() const {
-  return joined(attributes, "", " << ", [](const Attributes& a) {
+  return joined(attributes, "", " << ", [](Str& out, const Attributes& a) {
     codeTypeOf(a);  // an undeclared type fails here as in every other printer
-    return a.Id();
+    out << a.Id();
   });
 }
 
 Str AttribList::printIntoThrow() const {
-  return joined(attributes, " << \", \"", " << ", [](const Attributes& a) {
+  return joined(attributes, " << \", \"", " << ", [](Str& out, const Attributes& a) {
     codeTypeOf(a);
-    return a.Id();
+    out << a.Id();
   });
 }
 
 Str AttribList::printArgs() const {
-  return joined(attributes, ", ", "", [](const Attributes& a) { return passed(codeTypeOf(a), a.Id()); });
+  return joined(attributes, ", ", "",
+                [](Str& out, const Attributes& a) { appendPassed(out, codeTypeOf(a), a.Id(), ""); });
 }
 
 Str AttribList::printNullArgs() const {
-  return joined(attributes, "", ", ", [](const Attributes& a) { return passed(codeTypeOf(a), a.Id() + "_PK"); });
+  return joined(attributes, "", ", ",
+                [](Str& out, const Attributes& a) { appendPassed(out, codeTypeOf(a), a.Id(), "_PK"); });
 }
 
 Str AttribList::printIRAppend(const Str& var, const Str& prefix, int withArc) const {
   Str out("");
   for (const Attributes& a : attributes) {
     if (withArc == 0 && (a.Id() == "UserArc" || a.Id() == "DateArc")) continue;
-    Str type = codeTypeOf(a);
+    const Str& type = codeTypeOf(a);
     Str valueType = valueTypeOf(a);
     out << prefix << "  r->AppendValue((" << type << ")(i" << var << "." << a.Id()
         << (isCharPointer(type) ? ".GetData()),AC_" : "),AC_") << valueType << ",\"" << cppLiteralText(label(a))

@@ -4,7 +4,7 @@
 #include "model/types_house.h"
 #include "rt/cpp_literal.h"
 
-Str codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
+const Str& codeTypeOf(const Attributes& a) { return TypesPool.findType(a.Type(), "C"); }
 
 bool isCharPointer(const Str& codeType) { return codeType == "char*" || codeType == "char *"; }
 
@@ -15,7 +15,7 @@ Str valueTypeOf(const Attributes& a) {
 }
 
 Str cppValueOf(const Attributes& a, const Str& value) {
-  Str code = codeTypeOf(a);
+  const Str& code = codeTypeOf(a);
   bool text = isCharPointer(code) || code == "Str";
   if (!text || value == "GUserID" || value == "GUserTime") return value;
   return "\"" + cppLiteralText(value) + "\"";

@@ -7,7 +7,7 @@
 #include "rt/str.h"
 
 // Throws the type registry's error when the attribute's type is not declared.
-Str codeTypeOf(const Attributes& a);
+const Str& codeTypeOf(const Attributes& a);
 bool isCharPointer(const Str& codeType);
 // "Str" for a character-pointer code type, the code type itself otherwise.
 Str declaredTypeOf(const Str& codeType);

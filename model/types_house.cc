@@ -19,6 +19,7 @@ std::map<Str, Str>& TypesHouse::declare(const Str& type) {
   if (!typeFields) {
     ownedFields.push_back(std::make_unique<std::map<Str, Str>>());
     typeFields = ownedFields.back().get();
+    fieldsByName[type.std()] = typeFields;
   }
   return *typeFields;
 }
@@ -102,12 +103,13 @@ void TypesHouse::AddEnumOption(const Str& type, const Str& itemValue, const Str&
   if (ChkLine* item = findItem(type, itemValue)) item->options[key] = text;
 }
 
-Str TypesHouse::findType(Str type, Str field) const {
-  auto declared = fields.find(type);
-  if (declared == fields.end())
+const Str& TypesHouse::findType(const Str& type, const Str& field) const {
+  static const Str none("");
+  auto declared = fieldsByName.find(type.std());
+  if (declared == fieldsByName.end())
     throw Str("types_str:136") << tr("Error!") << tr(" Type ") << type << tr(" is not defined.");
   auto known = declared->second->find(field);
-  return known == declared->second->end() ? Str("") : known->second;
+  return known == declared->second->end() ? none : known->second;
 }
 
 std::list<ChkLine*>* TypesHouse::GetInits(const char* type) const {

@@ -8,6 +8,8 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/type_items.h"
@@ -44,8 +46,9 @@ public:
   // declared, and ignores an item that does not exist.
   void AddEnumOption(const Str& type, const Str& itemValue, const Str& key, const Str& text);
   // The text of a field; empty when the type lacks it. Throws when the type
-  // is not declared.
-  Str findType(Str type, Str field) const;
+  // is not declared. The text lives as long as the registry (a later value
+  // of the same field replaces it).
+  const Str& findType(const Str& type, const Str& field) const;
   // The items of an enumeration in declaration order; null when the type has
   // none. The list lives as long as the registry.
   std::list<ChkLine*>* GetInits(const char* type) const;
@@ -82,6 +85,10 @@ private:
   std::map<Str, std::list<ChkLine*>*> inits;    // enumeration items per type
   std::map<Str, std::list<AliasItem>> aliases;  // alias items per type
   std::map<Str, std::map<Str, Str>*> fields;    // field name -> text per declared type
+  // The same field maps hashed by type name: generators ask for a field of
+  // an argument's type for every argument they write, and a search of the
+  // ordered map costs a dozen text comparisons each time.
+  std::unordered_map<std::string, std::map<Str, Str>*> fieldsByName;
   std::map<Str, int> counters;                  // declaration counters of the parser
   std::map<Str, Str> projects;                  // owning project per type
   // Per enumeration, its items by value and its largest code, kept beside the

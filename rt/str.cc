@@ -3,15 +3,11 @@
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <regex>
 #include <string_view>
 
-Str::Str(const char* text) {
-  if (text) {
-    text_ = text;
-    null_ = false;
-  }
-}
+Str::Str(const char* text) : text_(text ? text : ""), null_(text == nullptr) {}
 
 Str::Str(const char* text, std::size_t length) : null_(text == nullptr) {
   if (text) text_.assign(text, length);
@@ -146,25 +142,45 @@ bool Str::checkRegExp(const Str& pattern) const {
   }
 }
 
-bool operator==(const Str& a, const Str& b) { return a.std() == b.std(); }
 bool operator==(const Str& a, const char* b) { return a.std() == (b ? b : ""); }
 bool operator==(const char* a, const Str& b) { return b == a; }
 bool operator!=(const Str& a, const Str& b) { return !(a == b); }
 bool operator!=(const Str& a, const char* b) { return !(a == b); }
 bool operator!=(const char* a, const Str& b) { return !(b == a); }
-bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
 bool operator>(const Str& a, const Str& b) { return b < a; }
 std::strong_ordering operator<=>(const Str& a, const Str& b) { return a.std().compare(b.std()) <=> 0; }
 
-Str operator+(const Str& a, const Str& b) { return Str(a) << b; }
-Str operator+(const Str& a, const char* b) { return Str(a) << b; }
-Str operator+(const char* a, const Str& b) { return Str(a ? a : "") << b; }
+namespace {
+
+// The text of `a` with room for `more` bytes after it.
+Str withRoom(const Str& a, std::size_t more) {
+  std::string text;
+  text.reserve(a.length() + more);
+  text += a.std();
+  Str out(std::move(text));
+  if (a.IsNull()) out = Str();
+  return out;
+}
+
+}  // namespace
+
+Str operator+(const Str& a, const Str& b) { return withRoom(a, b.length()) << b; }
+Str operator+(const Str& a, const char* b) { return withRoom(a, b ? std::strlen(b) : 0) << b; }
+Str operator+(const char* a, const Str& b) { return withRoom(Str(a ? a : ""), b.length()) << b; }
 Str operator+(const Str& a, const std::string& b) { return Str(a) << b; }
 Str operator+(const Str& a, char c) { return Str(a) << c; }
 Str operator+(const Str& a, int n) { return Str(a) << n; }
 Str operator+(const Str& a, long n) { return Str(a) << n; }
 Str operator+(const Str& a, unsigned n) { return Str(a) << n; }
 Str operator+(const Str& a, unsigned long n) { return Str(a) << n; }
+Str operator+(Str&& a, const Str& b) { return std::move(a << b); }
+Str operator+(Str&& a, const char* b) { return std::move(a << b); }
+Str operator+(Str&& a, const std::string& b) { return std::move(a << b); }
+Str operator+(Str&& a, char c) { return std::move(a << c); }
+Str operator+(Str&& a, int n) { return std::move(a << n); }
+Str operator+(Str&& a, long n) { return std::move(a << n); }
+Str operator+(Str&& a, unsigned n) { return std::move(a << n); }
+Str operator+(Str&& a, unsigned long n) { return std::move(a << n); }
 
 std::ostream& operator<<(std::ostream& out, const Str& s) { return out << s.std(); }
 

@@ -69,7 +69,6 @@ private:
   bool null_ = true;
 };
 
-// Comparison treats null like the empty text.
 // Whether the '?' at `i` of `text` would end the first two characters of a
 // trigraph ("??" followed by one of = / ' ( ) ! < > -): a compiler that reads
 // trigraphs would turn "??/" into a backslash inside a generated literal.
@@ -79,13 +78,15 @@ bool endsTrigraph(const std::string& text, std::size_t i);
 // the tab when `tabs`) escaped by a backslash, and no trigraph formed.
 std::string backSlashed(const std::string& text, bool tabs);
 
-bool operator==(const Str& a, const Str& b);
+// Comparison treats null like the empty text. The comparisons that keep maps
+// ordered are inline: they run for every step of every search.
+inline bool operator==(const Str& a, const Str& b) { return a.std() == b.std(); }
 bool operator==(const Str& a, const char* b);
 bool operator==(const char* a, const Str& b);
 bool operator!=(const Str& a, const Str& b);
 bool operator!=(const Str& a, const char* b);
 bool operator!=(const char* a, const Str& b);
-bool operator<(const Str& a, const Str& b);
+inline bool operator<(const Str& a, const Str& b) { return a.std() < b.std(); }
 // Declared so that pairs and tuples of texts compare by text: without it the
 // implicit conversion to a character pointer would order them by address.
 std::strong_ordering operator<=>(const Str& a, const Str& b);
@@ -100,6 +101,16 @@ Str operator+(const Str& a, int n);
 Str operator+(const Str& a, long n);
 Str operator+(const Str& a, unsigned n);
 Str operator+(const Str& a, unsigned long n);
+// A temporary on the left is extended in place, so that a chain such as
+// a + "x" + b + "y" fills one text instead of copying it at every step.
+Str operator+(Str&& a, const Str& b);
+Str operator+(Str&& a, const char* b);
+Str operator+(Str&& a, const std::string& b);
+Str operator+(Str&& a, char c);
+Str operator+(Str&& a, int n);
+Str operator+(Str&& a, long n);
+Str operator+(Str&& a, unsigned n);
+Str operator+(Str&& a, unsigned long n);
 
 std::ostream& operator<<(std::ostream& out, const Str& s);
 

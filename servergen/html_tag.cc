@@ -63,3 +63,33 @@ Str Tag::getContent(const Str& indent) const {
   for (const Tag& sibling : siblings_) out << sibling.getContent(indent);
   return out;
 }
+
+namespace {
+const char slotMark = '\x01';  // never part of a generated page
+}
+
+Str PagePattern::slot(int k) { return Str(slotMark) << static_cast<char>('0' + k); }
+
+PagePattern::PagePattern(const Str& layout, int slots) : slotCount_(slots) {
+  const std::string& text = layout.std();
+  std::vector<bool> seen(static_cast<std::size_t>(slots), false);
+  std::size_t from = 0;
+  for (std::size_t mark; (mark = text.find(slotMark, from)) != std::string::npos; from = mark + 2) {
+    int k = mark + 1 < text.size() ? text[mark + 1] - '0' : -1;
+    if (k < 0 || k >= slots || seen[static_cast<std::size_t>(k)]) throw Str("Page layout with a bad slot mark");
+    seen[static_cast<std::size_t>(k)] = true;
+    pieces_.push_back(text.substr(from, mark - from));
+    slots_.push_back(k);
+  }
+  pieces_.push_back(text.substr(from));
+  if (slots_.size() != static_cast<std::size_t>(slots)) throw Str("Page layout without every slot");
+}
+
+void PagePattern::fill(std::string& out, std::initializer_list<std::string_view> values) const {
+  if (values.size() != static_cast<std::size_t>(slotCount_)) throw Str("Page fields do not match the layout's slots");
+  for (std::size_t i = 0; i < slots_.size(); ++i) {
+    out += pieces_[i];
+    out += values.begin()[slots_[i]];
+  }
+  out += pieces_.back();
+}

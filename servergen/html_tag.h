@@ -5,8 +5,12 @@
 // A subscript adds a child (the first becomes the child, later ones its
 // siblings); a comma appends a sibling; children and siblings keep the order
 // in which they were written.
+#include <initializer_list>
 #include <list>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "rt/str.h"
 
@@ -44,4 +48,26 @@ private:
   Str content_;     // written right after the start tag
   std::unique_ptr<Tag> child_;
   std::list<Tag> siblings_;
+};
+
+// PagePattern: the text of a page layout rendered once, with numbered slots
+// where each page's own fields go, so that many pages sharing one layout are
+// written by filling in the slots instead of rendering a tree per page.
+//   PagePattern pattern(Str(Tag("H1", "")[PagePattern::slot(0)]), 1);
+//   pattern.fill(page, {name});
+class PagePattern {
+public:
+  // The mark that stands for slot `k` (0 to 9) in the layout's text.
+  static Str slot(int k);
+  // Splits the layout at its slots; throws when a slot below `slots` is
+  // missing or appears twice, or a mark names another number.
+  PagePattern(const Str& layout, int slots);
+
+  // Appends the layout to `out` with `values[k]` in place of slot k.
+  void fill(std::string& out, std::initializer_list<std::string_view> values) const;
+
+private:
+  std::vector<std::string> pieces_;  // the text before each slot, then the tail
+  std::vector<int> slots_;           // the slot after each piece but the last
+  int slotCount_;
 };

@@ -36,10 +36,10 @@ Str scriptType(const Str& type) {
   return found == byCodeType.end() ? Str("") : found->second;
 }
 
-// The C++ class of an argument's type with its length, "(<LEN>)", when the
-// type has one.
-Str typeWithLength(const Attributes& arg) {
-  Str text = TypesPool.findType(arg.Type(), "C");
+// Appends the C++ class of an argument's type with its length, "(<LEN>)",
+// when the type has one.
+Str& appendTypeWithLength(Str& text, const Attributes& arg) {
+  text << TypesPool.findType(arg.Type(), "C");
   Str length = TypesPool.findType(arg.Type(), "LEN").trim();
   if (!length.IsEmpty()) text << "(" << length << ")";
   return text;
@@ -109,7 +109,8 @@ void OrvaleGenerator::argumentRows(const char* heading, const AttribList& args) 
   html_ << "      <ul><table border=0 rules=calls selspacing=0 allign=left>\n";
   const char* separator = "";
   for (const Attributes& arg : args) {
-    html_ << separator << "      <tr><td>" << typeWithLength(arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
+    Str type("");
+    html_ << separator << "      <tr><td>" << appendTypeWithLength(type, arg) << " <td>" << arg.Id() << " <td>" << labelOf(arg);
     if (!arg.Comment().IsEmpty()) html_ << "<td><em>" << arg.Comment() << "</em>";
     separator = ", \n";
   }
@@ -170,22 +171,22 @@ Str OrvaleGenerator::pagePath(const Str& className, const Str& methodName) const
 
 namespace {
 
-// The syntax line of one argument: C++ class, id and the readable part of
-// its comment.
-Str syntaxLine(const Attributes& arg) {
-  Str line = "  <B>" + typeWithLength(arg) + "</B> <I>" + arg.Id() + "</I>";
+// Appends the syntax line of one argument: C++ class, id and the readable
+// part of its comment.
+void appendSyntaxLine(Str& text, const Attributes& arg) {
+  appendTypeWithLength(text << "  <B>", arg) << "</B> <I>" << arg.Id() << "</I>";
   Str note = summaryOf(arg.Comment());
-  if (!note.IsEmpty()) line << " - " << note;
-  return line << ".\n";
+  if (!note.IsEmpty()) text << " - " << note;
+  text << ".\n";
 }
 
 Str syntaxText(const Str& project, const Str& name, const MethodDesc& method) {
-  Str text = "<B>" + method.resultType + " " + project + "::" + name + "(</B>\n";
-  for (const Attributes& arg : method.input) text << syntaxLine(arg);
+  Str text = Str("<B>") << method.resultType << " " << project << "::" << name << "(</B>\n";
+  for (const Attributes& arg : method.input) appendSyntaxLine(text, arg);
   text << "<B>)</B>\n";
   if (!method.output.isEmpty()) {
     text << "<B>returns</B>\n";
-    for (const Attributes& arg : method.output) text << syntaxLine(arg);
+    for (const Attributes& arg : method.output) appendSyntaxLine(text, arg);
   }
   return text;
 }
@@ -221,7 +222,7 @@ Str exampleValue(const Attributes& arg) {
     std::size_t end = arg.Comment().find('}', start);
     if (end != Str::npos) value = arg.Comment().substr(start, end - start);
   }
-  Str code = TypesPool.findType(arg.Type(), "C");
+  const Str& code = TypesPool.findType(arg.Type(), "C");
   if (code == "Int") return "<i4>" + value + "</i4>";
   if (code == "Double") return "<double>" + value + "</double>";
   return value;
@@ -244,14 +245,14 @@ Str exampleText(const Str& project, const Str& name, const MethodDesc& method) {
 
 }  // namespace
 
-void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
-  Project& project = generatedProject(project_);
-  // The method under the cursor, which the caller's walk stands on and which
-  // must not move.
-  const MethodDesc& method = project.methods.Body();
-  const Str name = project.methods.Name();
-  const Str title = pageTitle(project_);
+namespace {
 
+// The fields of a method page, in the numbering of its layout's slots.
+enum PageField { nameField, summaryField, syntaxField, notesField, exampleField, pageFieldCount };
+
+// The whole method page with a slot for each of its own fields; every other
+// byte is the same on every page of the project.
+Str methodPageLayout(const Str& title) {
   Tag pathBar = Tag("TABLE",
                     "BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"4\" HEIGHT=\"24\" WIDTH=\"100%\" "
                     "BGCOLOR=\"#ed1f24\"")[Tag("TR", "")[Tag(
@@ -264,28 +265,46 @@ void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const Meth
       Tag("div", "id=\"bannerrow1\"")[Tag("TABLE", "CLASS=\"bannerparthead\" CELLSPACING=0")[Tag(
           "TR", "ID=\"hdr\"")[(Tag("TD", "CLASS=\"runninghead\" nowrap")[title],
                                Tag("TD", "CLASS=\"product\" nowrap")["&nbsp;"])]]],
-      Tag("div", "id=\"TitleRow\"")[Tag("H1", "class=\"dtH1\"")[name]])];
+      Tag("div", "id=\"TitleRow\"")[Tag("H1", "class=\"dtH1\"")[PagePattern::slot(nameField)]])];
 
   Tag body = Tag("DIV", "id=\"nstext\" valign=\"bottom\"")[(
-      Tag("P", "")[summaryOf(method.comment)], Tag("H4", "class=\"dtH4\"")["Syntax"],
-      Tag("PRE", "class=\"syntax\"")[syntaxText(project_, name, method)],
-      Tag("H4", "class=\"dtH4\"")["Special notes"], Tag("DL", "")[notesText(method.comment)],
+      Tag("P", "")[PagePattern::slot(summaryField)], Tag("H4", "class=\"dtH4\"")["Syntax"],
+      Tag("PRE", "class=\"syntax\"")[PagePattern::slot(syntaxField)],
+      Tag("H4", "class=\"dtH4\"")["Special notes"], Tag("DL", "")[PagePattern::slot(notesField)],
       Tag("H4", "class=\"dtH4\"")["Example"],
       Tag("PRE", "class=\"code\"")[(Tag("SPAN", "class=\"lang\"")["[XMLRPC]"],
-                                    Tag("xmp", "")[exampleText(project_, name, method)])])];
+                                    Tag("xmp", "")[PagePattern::slot(exampleField)])])];
 
-  OutputFile page(pagePath(className, name));
-  page << "<html>\n<head>\n" << metaLine << "\n<title>" << title << "</title>\n";
+  Str page = Str("<html>\n<head>\n") << metaLine << "\n<title>" << title << "</title>\n";
   for (const char* sheet : {"ie4", "ie5", "dtue", "default"})
     page << "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"/common/css/" << sheet << ".css\" />\n";
-  page << "</head>\n<body>\n\n<!-- PATH START -->\n"
-       << Str(pathBar) << "<!-- PATH END -->\n"
-       << "<!--BODY  TABLE START-->\n"
-       << "<TABLE STYLE=\"table-layout:fixed\" class='clsContainer' CELLPADDING='15' CELLSPACING='0' float='left' "
-          "WIDTH='100%' BORDER='0'> <TR> <TD VALIGN='top'>\n"
-       << "<!--NONSCROLLING BANNER START-->\n"
-       << Str(banner) << "<!--NONSCROLLING BANNER END-->\n"
-       << Str(body) << "</TABLE>\n"
-       << "<!--BODY  TABLE END-->\n</BODY>\n</HTML>\n";
+  return page << "</head>\n<body>\n\n<!-- PATH START -->\n" << Str(pathBar) << "<!-- PATH END -->\n"
+              << "<!--BODY  TABLE START-->\n"
+              << "<TABLE STYLE=\"table-layout:fixed\" class='clsContainer' CELLPADDING='15' CELLSPACING='0' "
+                 "float='left' WIDTH='100%' BORDER='0'> <TR> <TD VALIGN='top'>\n"
+              << "<!--NONSCROLLING BANNER START-->\n" << Str(banner) << "<!--NONSCROLLING BANNER END-->\n"
+              << Str(body) << "</TABLE>\n"
+              << "<!--BODY  TABLE END-->\n</BODY>\n</HTML>\n";
+}
+
+}  // namespace
+
+void OrvaleGenerator::GenerateHTMLHelpForMethod(const Str& className, const MethodDesc&) {
+  Project& project = generatedProject(project_);
+  // The method under the cursor, which the caller's walk stands on and which
+  // must not move.
+  const MethodDesc& method = project.methods.Body();
+  const Str& name = project.methods.Name();
+  if (!pageLayout_) pageLayout_ = std::make_unique<PagePattern>(methodPageLayout(pageTitle(project_)), pageFieldCount);
+
+  Str summary = summaryOf(method.comment);
+  Str syntax = syntaxText(project_, name, method);
+  Str notes = notesText(method.comment);
+  Str example = exampleText(project_, name, method);
+  page_.clear();
+  pageLayout_->fill(page_, {name.std(), summary.std(), syntax.std(), notes.std(), example.std()});
+
+  OutputFile page(pagePath(className, name));
+  page.stream().write(page_.data(), static_cast<std::streamsize>(page_.size()));
   page.close();
 }

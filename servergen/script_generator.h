@@ -3,10 +3,13 @@
 // (<P>_Structs.orv) and the HTML help: the index page and one page per method.
 #include <list>
 #include <map>
+#include <memory>
 #include <ostream>
+#include <string>
 #include <utility>
 
 #include "rt/str.h"
+#include "servergen/html_tag.h"
 
 class AttribList;
 class MethodDesc;
@@ -38,4 +41,8 @@ private:
   Str project_;
   // How many documented classes have a page of each method name.
   std::map<Str, int> classesPerName_;
+  // The layout every method page shares, made with the first page, and the
+  // text of the page being written (its room is kept from page to page).
+  std::unique_ptr<PagePattern> pageLayout_;
+  std::string page_;
 };

@@ -122,6 +122,19 @@ TEST(HtmlTag, RendersNestedElementsChildrenAndSiblings) {
   EXPECT_EQ(Str((Tag("A", ""), Tag("B", ""))), "\n<A ></A>\n<B ></B>");
 }
 
+TEST(HtmlTag, PagePatternFillsItsSlotsInTheLayoutsOrder) {
+  // Slot 1 stands before slot 0 in the layout; each value goes where its
+  // own slot stands, and a second page is appended after the first.
+  PagePattern pattern(Str("<P >") << PagePattern::slot(1) << "</P><H1 >" << PagePattern::slot(0) << "</H1>\n", 2);
+  std::string pages;
+  pattern.fill(pages, {"Get", "A $1 page"});
+  pattern.fill(pages, {"", "x"});
+  EXPECT_EQ(pages, "<P >A $1 page</P><H1 >Get</H1>\n<P >x</P><H1 ></H1>\n");
+  // A layout must hold every slot once.
+  EXPECT_THROW(PagePattern(Str("<P >") << PagePattern::slot(0), 2), Str);
+  EXPECT_THROW(PagePattern(PagePattern::slot(0) << PagePattern::slot(0), 1), Str);
+}
+
 TEST(ScriptDeclarations, ListsAndRecordsWithUniqueFieldIds) {
   Shop s;
   std::ostringstream structs, html;
