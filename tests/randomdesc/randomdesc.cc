@@ -182,6 +182,7 @@ class Generator {
   void addGroups(int p);
   string literalFor(Kind kind, const string& type);
   string typedArg(int c, bool input);
+  vector<string> argColumns(int c, const string& arg) const;
   string condition(int c, vector<string>& cols);
   string attributeLine(int c, const Attr& a);
   string projectText(int p);
@@ -517,7 +518,10 @@ string Generator::attributeLine(int c, const Attr& a) {
 // An argument of a method of c: a column of c, of a referenced class, or of
 // another class of the project.
 string Generator::typedArg(int c, bool input) {
-  vector<const Attr*> attrs = allAttrs(c);
+  // A virtual reference has no columns to stand for.
+  vector<const Attr*> attrs;
+  for (const Attr* a : allAttrs(c))
+    if (!a->isRef || !a->isVirtual) attrs.push_back(a);
   int form = rng_.below(100);
   const Attr* a = rng_.pick(attrs);
   if (form < 55 || !a->isRef) return a->name;
@@ -540,6 +544,26 @@ string Generator::typedArg(int c, bool input) {
       if (!t.isRef && !t.isVirtual) return ref(c, o) + "." + t.name;
   }
   return a->name;
+}
+
+// The names of the columns an argument of a method of c stands for: no two
+// arguments of a method may stand for one column.
+vector<string> Generator::argColumns(int c, const string& arg) const {
+  size_t dot = arg.rfind('.');
+  if (dot == string::npos) {
+    for (const Attr* a : allAttrs(c))
+      if (a->name == arg && a->isRef) {
+        vector<string> names;
+        for (const Column& col : refColumns(*a)) names.push_back(col.name);
+        return names;
+      }
+    return {arg};
+  }
+  string left = arg.substr(0, dot), field = arg.substr(dot + 1);
+  for (const Class& k : classes_)
+    if (left == k.name || (left.size() > k.name.size() + 2 && left.substr(left.size() - k.name.size() - 2) == "::" + k.name))
+      return {field};
+  return {left + field};
 }
 
 void Generator::addMethods(int c) {
@@ -571,11 +595,13 @@ void Generator::addMethods(int c) {
       line += "(";
       int args = rng_.below(3);
       std::set<string> seen;
+      int written = 0;
       for (int j = 0; j < args; ++j) {
         string arg = typedArg(c, true);
-        if (seen.count(arg)) continue;
-        seen.insert(arg);
-        line += string(seen.size() > 1 ? ", " : "") + (rng_.chance(30) ? "*" : rng_.chance(10) ? "-" : "") + arg;
+        bool clash = false;
+        for (const string& col : argColumns(c, arg)) clash = clash || !seen.insert(col).second;
+        if (clash) continue;
+        line += string(written++ ? ", " : "") + (rng_.chance(30) ? "*" : rng_.chance(10) ? "-" : "") + arg;
       }
       line += ")";
     }
@@ -584,6 +610,7 @@ void Generator::addMethods(int c) {
       line += " returns ";
       int outs = internal ? 1 : 1 + rng_.below(3);
       std::set<string> seen;
+      int written = 0;
       for (int j = 0; j < outs; ++j) {
         string arg = typedArg(c, false);
         if (internal) {
@@ -592,9 +619,10 @@ void Generator::addMethods(int c) {
             if (!a->isRef) arg = a->name;
           if (arg.empty()) break;
         }
-        if (seen.count(arg)) continue;
-        seen.insert(arg);
-        line += (seen.size() > 1 ? ", " : "") + arg;
+        bool clash = false;
+        for (const string& col : argColumns(c, arg)) clash = clash || !seen.insert(col).second;
+        if (clash) continue;
+        line += (written++ ? ", " : "") + arg;
       }
     }
     line += ";";
