@@ -94,6 +94,7 @@ struct Class {
   vector<int> children;
   vector<string> methodLines;
   vector<string> plainMethods;  // methods a Groups entry may name
+  vector<string> declared;      // every method declared so far
   vector<string> viewLines;
   vector<string> views;         // list views with plain result columns
   string dialog;                // a dialog window, when the class has one
@@ -335,6 +336,10 @@ void Generator::makeClass(int p, int parent) {
   projects_[p].classes.push_back(c);
   if (parent >= 0) classes_[parent].children.push_back(c);
   if (parent < 0) addKey(c);
+  if (classes_[c].listable() && rng_.chance(35)) {
+    classes_[c].dialog = "Edit" + classes_[c].name;
+    viewNames_.insert(classes_[c].dialog);
+  }
   addAttributes(c, 1 + rng_.below(4));
 }
 
@@ -477,6 +482,16 @@ string Generator::attributeLine(int c, const Attr& a) {
   } else if (a.isVirtual && !a.isRef && rng_.chance(30)) {
     line += rng_.chance(50) ? ", NOT NULL" : ", NULL";
   }
+  if (!a.isVirtual && !a.isKey && rng_.chance(8)) {
+    // The list view the default is picked from.
+    vector<int> lists;
+    for (int o : projects_[k.project].classes)
+      if (!classes_[o].views.empty()) lists.push_back(o);
+    if (!lists.empty()) {
+      int o = rng_.pick(lists);
+      line += " <- " + classes_[o].name + "." + rng_.pick(classes_[o].views);
+    }
+  }
   if (!a.isVirtual && !a.isKey) {
     // Defaults and update values that fit the column.
     switch (a.kind) {
@@ -579,16 +594,47 @@ void Generator::addMethods(int c) {
     string line = "    ";
     bool plain = false;
     bool internal = form < 12;
+    bool isVirtual = false;
     if (internal) {
       line += "Internal " + name;
     } else if (form < 20) {
       line += string("Report ") + (rng_.chance(50) ? "const " : "") + name;
+    } else if (form < 26) {
+      // A virtual method, served by methods declared before it.
+      vector<string> served;
+      for (const string& m : k.declared) served.push_back(m);
+      for (int o : projects_[k.project].classes)
+        for (const string& m : classes_[o].declared)
+          if (o != c) served.push_back(classes_[o].name + "." + m);
+      if (served.empty()) continue;
+      line += string("Virtual ") + (rng_.chance(50) ? "const " : "") + name + "(" +
+              (allAttrs(c)[0]->isVirtual ? "" : allAttrs(c)[0]->name) + ") returns " + rng_.pick(served) + ";";
+      k.methodLines.push_back(line);
+      k.declared.push_back(name);
+      isVirtual = true;
+    } else if (form < 31) {
+      // An SQL view over the class and a column of another class.
+      // Its columns are the class's key and a column named unlike the key's.
+      std::set<string> key;
+      for (const Column& col : keyColumns(c)) key.insert(col.name);
+      vector<string> cols;
+      for (int o : projects_[k.project].classes)
+        if (o != c && classes_[o].listable())
+          for (const Attr& b : classes_[o].attrs)
+            if (!b.isRef && !b.isVirtual && !key.count(b.name)) cols.push_back(classes_[o].name + "." + b.name);
+      string view = "    View " + k.name + "Card(";
+      bool twice = false;
+      for (const string& m : k.methodLines) twice = twice || m.rfind(view, 0) == 0;
+      if (cols.empty() || !k.listable() || twice) continue;
+      k.methodLines.push_back(view + k.name + ", " + rng_.pick(cols) + ");");
+      isVirtual = true;
     } else {
       static const char* qualifiers[] = {"", "const ", "long ", "long const ", "const long ", "adding ", "removing "};
       int q = rng_.below(7);
       line += string(qualifiers[q]) + name;
       plain = q != 5;  // adding methods are archive methods, which no right names
     }
+    if (isVirtual) continue;
     if (plain && rng_.chance(10)) {
       line += "(...)";
     } else {
@@ -601,9 +647,19 @@ void Generator::addMethods(int c) {
         bool clash = false;
         for (const string& col : argColumns(c, arg)) clash = clash || !seen.insert(col).second;
         if (clash) continue;
+        if (arg.find('.') == string::npos && !k.dialog.empty() && rng_.chance(15))
+          arg += " <- " + string(rng_.chance(50) ? k.name + "." : "") + k.dialog;
         line += string(written++ ? ", " : "") + (rng_.chance(30) ? "*" : rng_.chance(10) ? "-" : "") + arg;
       }
       line += ")";
+    }
+    if (plain && rng_.chance(8)) {
+      // Dispatched by a column of a class of the project.
+      for (int o : projects_[k.project].classes)
+        for (const Attr& b : classes_[o].attrs)
+          if (!b.isRef && !b.isVirtual && !line.empty() && line.find(" dispatched ") == string::npos &&
+              rng_.chance(30))
+            line += " dispatched by " + classes_[o].name + "." + b.name;
     }
     if (rng_.chance(55)) {
       // An internal method returns one value at most: one typed column.
@@ -628,6 +684,7 @@ void Generator::addMethods(int c) {
     line += ";";
     if (rng_.chance(15)) line += " /* " + name + " as the clerks use it */";
     k.methodLines.push_back(line);
+    k.declared.push_back(name);
     if (plain) k.plainMethods.push_back(name);
   }
 }
@@ -838,17 +895,16 @@ void Generator::addViews(int c) {
     k.viewLines.push_back(text);
   }
   // A dialog window or folder over the methods of the class.
-  if (!k.plainMethods.empty() && rng_.chance(35)) {
-    string name;
-    do name = "Edit" + k.name + (rng_.chance(30) ? std::to_string(rng_.below(9)) : "");
-    while (viewNames_.count(name));
-    viewNames_.insert(name);
+  if (!k.dialog.empty()) {
+    const string& name = k.dialog;
     bool folder = rng_.chance(30);
     string text = string("    ") + (folder ? "Folder " : "Window ") + name + " \"Edit\"" +
                   (rng_.chance(50) ? " \"Edit " + k.name + "\"" : "") + " {\n";
-    string m = rng_.pick(k.plainMethods);
-    text += "      Save (\"Save\", \"Saves\"): " + m + (rng_.chance(30) ? " \"Saved\"" : "") + ";\n";
-    text += "      StandardInput: " + string(rng_.chance(50) ? k.name + "." : "") + m + ";\n";
+    if (!k.plainMethods.empty()) {
+      string m = rng_.pick(k.plainMethods);
+      text += "      Save (\"Save\", \"Saves\"): " + m + (rng_.chance(30) ? " \"Saved\"" : "") + ";\n";
+      text += "      StandardInput: " + string(rng_.chance(50) ? k.name + "." : "") + m + ";\n";
+    }
     const Attr* a = allAttrs(c)[0];
     text += "      StandardInput(" + a->name + ", " + k.name + "." + a->name + ");\n";
     text += "    }\n";
