@@ -281,9 +281,9 @@ void Generator::build() {
   // The nested projects come first so that the main one may refer to them.
   for (size_t p = 0; p < projects_.size(); ++p) {
     int count = rng_.below(3);
-    for (int i = 0; i < count && enumNext < enums.size(); ++i)
+    for (int i = 0; i < count && enumNext + i < enums.size(); ++i)
       for (const EnumType& e : kEnums)
-        if (e.name == enums[enumNext]) projects_[p].enums.push_back(e);
+        if (e.name == enums[enumNext + i]) projects_[p].enums.push_back(e);
     enumNext += count;
     makeProject(static_cast<int>(p), p + 1 == projects_.size() ? 3 + rng_.below(6) : 1 + rng_.below(3));
   }
@@ -367,7 +367,12 @@ void Generator::addKey(int c) {
     m.named = rng_.chance(70);
     m.name = m.named ? "master" : classes_[m.target].name;
     k.attrs.push_back(m);
+    // The number is named unlike every column the reference brings.
     a.name = rng_.chance(50) ? "pos" : "line";
+    for (const Column& col : refColumns(m))
+      if (col.name == a.name) a.name = a.name == "pos" ? "line" : "pos";
+    for (const Column& col : refColumns(m))
+      if (col.name == a.name) a.name = "seq";
     k.attrs.push_back(a);
     return;
   }
@@ -1001,8 +1006,14 @@ void Generator::write(const std::filesystem::path& dir) {
     for (const EnumType& e : proj.enums) {
       types += e.name + " : C = \"Int\", WS = \"CODE\", COMM = \"DP_INT\", qorbex = \"Int\", Name = \"" + e.name +
                "\" {\n";
-      for (size_t i = 0; i < e.items.size(); ++i)
-        types += "  " + e.items[i] + " = " + std::to_string(i + 1) + " \"" + e.items[i] + "\";\n";
+      for (size_t i = 0; i < e.items.size(); ++i) {
+        // Item texts are free text: now and then one spans two lines or ends in a backslash.
+        string text = e.items[i];
+        int odd = rng_.below(100);
+        if (odd < 3) text += "\nsecond line";
+        if (odd >= 3 && odd < 6) text += " \\\\";
+        types += "  " + e.items[i] + " = " + std::to_string(i + 1) + " \"" + text + "\";\n";
+      }
       types += "}\n";
     }
     std::ofstream(folder / "types.def") << types;
