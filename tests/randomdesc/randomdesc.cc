@@ -422,23 +422,23 @@ void Generator::addAttributes(int c, int count) {
       for (const Project& q : projects_)
         if (&q == &proj || (isMain && q.name != proj.name))
           for (const EnumType& e : q.enums) enumTypes.push_back(e.name);
-      if (t < 22) {
-        a.kind = Kind::Int, a.type = "Integer";
-      } else if (t < 40) {
-        a.kind = Kind::Text, a.type = "Text";
-      } else if (t < 48) {
-        a.kind = Kind::Code, a.type = "Code";
-      } else if (t < 55) {
-        a.kind = Kind::Money, a.type = "Money";
-      } else if (t < 60) {
-        a.kind = Kind::Rate, a.type = "Rate";
-      } else if (t < 70) {
-        a.kind = Kind::User, a.type = "UserID";
-      } else if (t < 78) {
-        a.kind = Kind::Date, a.type = "Date";
-      } else if (!enumTypes.empty()) {
+      // The typed columns by their share in a hundred; the rest are enumerations.
+      static const struct {
+        int below;
+        Kind kind;
+        const char* type;
+      } shares[] = {{22, Kind::Int, "Integer"}, {40, Kind::Text, "Text"},   {48, Kind::Code, "Code"},
+                    {55, Kind::Money, "Money"}, {60, Kind::Rate, "Rate"},   {70, Kind::User, "UserID"},
+                    {78, Kind::Date, "Date"}};
+      bool typed = false;
+      for (const auto& share : shares)
+        if (!typed && t < share.below) {
+          a.kind = share.kind, a.type = share.type;
+          typed = true;
+        }
+      if (!typed && !enumTypes.empty()) {
         a.kind = Kind::Enum, a.type = rng_.pick(enumTypes);
-      } else {
+      } else if (!typed) {
         a.kind = Kind::Int, a.type = "Integer";
       }
       if (rng_.chance(8)) a.isVirtual = true;
