@@ -239,6 +239,9 @@ public:
   DataPacket& operator<<(const DCurrency& v);
   DataPacket& operator<<(const RealBlob& v);
   DataPacket& operator<<(const FBlob& v);
+  // The arguments of a remote call, filled from a received packet.
+  DataPacket& Arguments();
+  void append(const DataPacket& other);
 };
 
 // ---------------------------------------------------------------------------
@@ -272,6 +275,7 @@ public:
   ItemResult();
   ItemResult(const char* title);
   void BeAsErrorMessage();
+  void BeAsComplexResult();
   void SetWindowID(const char* id);
   void AppendValue(const Int& v, int code, const char* name);
   void AppendValue(int v, int code, const char* name);
