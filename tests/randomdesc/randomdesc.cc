@@ -732,13 +732,15 @@ string Generator::condition(int c, vector<string>& cols) {
       string outer = rng_.chance(35) ? "+ " : "";
       vector<Column> key = keyColumns(r->target);
       int how = rng_.below(3);
+      // A class without table can only be joined by the key its reference stores.
+      if (!classes_[r->target].hasTable()) how = 2;
       if (how == 0) return r->name + " = " + outer + ref(c, r->target);
       if (how == 1 && key.size() == 1) return r->name + " = " + outer + ref(c, r->target) + "." + key[0].name;
       if (key.size() == 1) return r->name + " = " + outer + r->name + "." + key[0].name;
     } else if (form == 4 && !refs.empty()) {
       // A column reached through a reference attribute, with a literal.
       const Attr* r = rng_.pick(refs);
-      if (!r->named) continue;
+      if (!r->named || !classes_[r->target].hasTable()) continue;
       vector<const Attr*> far;
       for (const Attr* t : allAttrs(r->target))
         if (!t->isRef && !t->isVirtual && !literalFor(t->kind, t->type).empty()) far.push_back(t);
@@ -813,7 +815,7 @@ void Generator::addViews(int c) {
           for (const Attr& b : classes_[x].attrs)
             if (&b == a) col = classes_[x].name + "." + a->name;
         plain = col.rfind(k.name + ".", 0) == 0;
-      } else if (form < 80 && a->isRef && a->named && !a->isVirtual) {
+      } else if (form < 80 && a->isRef && a->named && !a->isVirtual && classes_[a->target].hasTable()) {
         vector<const Attr*> far;
         for (const Attr* t : allAttrs(a->target))
           if (!t->isRef && !t->isVirtual) far.push_back(t);
