@@ -5,7 +5,8 @@
 //   2. audit columns UserArc and DateArc on every class with an object;
 //   3. family enumeration TYPE_<Top> and the family type column <Top>Type;
 //   4. tables and archive tables: numbered plain columns, foreign-key
-//      columns for references, SQL-view columns retyped;
+//      columns for references, SQL-view columns retyped; a table that
+//      becomes a domain class must hold each column name once;
 //   5-8. method and view signatures (signature_phases.h);
 //   9. complete column lists kept as the tables' full lists, virtual columns
 //      taken out of the tables.
@@ -177,7 +178,8 @@ void requireDistinctColumns(Project& project) {
     if (cls->IsSQLView())
       throw "In class " + cls->getViewDBClass() + " the view " + id + " has two columns named " + twice->Id() +
           "; drop one of them.";
-    throw "In class " + id + " two columns are named " + twice->Id() + "; rename the attribute or reference that gives one of them.";
+    throw "In class " + id + " two columns are named " + twice->Id() +
+        "; rename the attribute or reference that gives one of them.";
   }
 }
 
