@@ -31,6 +31,9 @@ public:
     method_.reset();
     while (method_.next())
       input(method_.getPName(), method_.getFName(), method_.getSName(), method_.isHidden(), method_.isRequired());
+    if (const Attributes* twice = repeatedColumn(map_.getInArgs()))
+      throw "In class " + K_ + " the method " + method_.Id() + " has two arguments for the column " + twice->Id() +
+          "; drop one of them.";
     // A virtual method's result locators name the methods it stands for;
     // they are linked with the dispatchers, not returned.
     if (method_.IsVirtual()) return;

@@ -2,6 +2,8 @@
 // Lookups shared across the expansion and its access model: the project a
 // locator names, a class or a table column of a project, and the position
 // that begins every positioned expansion error.
+#include <set>
+
 #include "expand/tables_map.h"
 #include "model/class_desc.h"
 #include "model/process_state.h"
@@ -35,3 +37,14 @@ inline bool isBaseType(const Str& type) { return TypesPool.TypesList().count(typ
 
 // The source position of an expansion error raised at `line`.
 inline Str unwrapperAt(int line) { return Str("unwrapper:") << line; }
+
+// The first column of `list`, in order, whose id an earlier column has
+// already (virtual columns left aside when `stored` is set); null when every
+// id is there once. Generated code declares one member or parameter per
+// column, so no sound code holds the same id twice.
+inline const Attributes* repeatedColumn(const AttribList& list, bool stored = false) {
+  std::set<Str> seen;
+  for (const Attributes& a : list)
+    if (!(stored && a.IsVirtual()) && !seen.insert(a.Id()).second) return &a;
+  return nullptr;
+}

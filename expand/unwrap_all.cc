@@ -5,7 +5,8 @@
 //   2. audit columns UserArc and DateArc on every class with an object;
 //   3. family enumeration TYPE_<Top> and the family type column <Top>Type;
 //   4. tables and archive tables: numbered plain columns, foreign-key
-//      columns for references, SQL-view columns retyped;
+//      columns for references, SQL-view columns retyped; a table that
+//      becomes a domain class must hold each column name once;
 //   5-8. method and view signatures (signature_phases.h);
 //   9. complete column lists kept as the tables' full lists, virtual columns
 //      taken out of the tables.
@@ -165,6 +166,23 @@ void buildTables(Project& project, const Str& id, ClassDesc& cls, bool noAudit) 
   }
 }
 
+// The tables that become domain classes hold each column name once: those of
+// the classes with an object and of the SQL views. A name twice comes from a
+// key that a reference or a view column expands to.
+void requireDistinctColumns(Project& project) {
+  for (auto& [id, cls] : project.classes) {
+    if (!cls || !(cls->HaveObject() || cls->IsSQLView())) continue;
+    AttribList* table = project.tables.getAttribList(id);
+    const Attributes* twice = table ? repeatedColumn(*table, true) : nullptr;
+    if (!twice) continue;
+    if (cls->IsSQLView())
+      throw "In class " + cls->getViewDBClass() + " the view " + id + " has two columns named " + twice->Id() +
+          "; drop one of them.";
+    throw "In class " + id + " two columns are named " + twice->Id() +
+        "; rename the attribute or reference that gives one of them.";
+  }
+}
+
 // Phases 5 to 8, each followed by its progress dot; phase 5 also prints one
 // before every fifth class, counting from the first.
 void signMethodsAndViews(Project& project) {
@@ -201,6 +219,7 @@ void Project::unwrapAll(bool noAudit) {
   fillFamilyTypes(*this);
   for (auto& [id, cls] : classes)
     if (cls) buildTables(*this, id, *cls, noAudit);
+  requireDistinctColumns(*this);
   // The tables are complete: signing reads the generic lists over and over,
   // and so do the generators once the virtual columns have been set apart.
   tables.rememberGenericLists();

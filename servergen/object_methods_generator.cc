@@ -123,6 +123,8 @@ private:
   Str insertion(const AccessTable& t, LineEmitter& c, Str (*given)(const Attributes&));
   void keyAssignments(const AccessTable& t, LineEmitter& c);
   void parentAccess(const AccessTable& t, LineEmitter& c);
+  void ancestorAccess(const Str& ancestor, LineEmitter& c);
+  const AccessTable* updatedAncestor(const AccessTable& t) const;
   Str insertedKey() const;
   void closeBody(LineEmitter& c) {
     c.line("}");
@@ -513,10 +515,9 @@ void ObjectLayerWriter::removeEntry(const AccessTable& t, LineEmitter& c) {
 
 void ObjectLayerWriter::updateEntry(const AccessTable& t, LineEmitter& c) {
   c.line("void b$T$::updateEntry($manual$){", {{"T", t.T}, {"manual", t.manual.printBaseArgs('c')}});
-  if (t.derived()) {
-    parentAccess(t, c);
-    c.line("  o$Parent$.updateEntry($args$);",
-           {{"Parent", t.parent()}, {"args", project.tables.getManualUpdate(t.parent()).printArgs()}});
+  if (const AccessTable* ancestor = updatedAncestor(t)) {
+    ancestorAccess(ancestor->T, c);
+    c.line("  o$A$.updateEntry($args$);", {{"A", ancestor->T}, {"args", ancestor->manual.printArgs()}});
   }
   keyAssignments(t, c);
   c.line("  cache.Get();");
@@ -558,10 +559,33 @@ void ObjectLayerWriter::keyAssignments(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) c.line("  cache.$k$=$k$;", {{"k", k.Id()}});
 }
 
-// The server defines o<Parent> for every access class; the standalone
-// wrapper has no server, so it makes the parent's access class on the spot.
-void ObjectLayerWriter::parentAccess(const AccessTable& t, LineEmitter& c) {
-  if (standalone) c.line("  b$Parent$ o$Parent$(rdb);", {{"Parent", t.parent()}});
+void ObjectLayerWriter::parentAccess(const AccessTable& t, LineEmitter& c) { ancestorAccess(t.parent(), c); }
+
+// The server defines o<A> for every access class; the standalone wrapper has
+// no server, so it makes the ancestor's access class on the spot.
+void ObjectLayerWriter::ancestorAccess(const Str& ancestor, LineEmitter& c) {
+  if (standalone) c.line("  b$A$ o$A$(rdb);", {{"A", ancestor}});
+}
+
+// The nearest ancestor whose access class declares updateEntry, which
+// updates the rows of the ancestors above it in turn; null when there is
+// none. A class whose table holds only the key (a middle class without
+// columns of its own, in the wrapper, which has no audit columns) declares
+// none: its row has nothing to change, so the update goes past it.
+const AccessTable* ObjectLayerWriter::updatedAncestor(const AccessTable& t) const {
+  Str name = t.parent();
+  // Bounded, so that a looping chain cannot hang the walk.
+  for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
+    for (const AccessTable& a : tables)
+      if (a.T == name) {
+        if (a.updatable) return &a;
+        break;
+      }
+    auto cls = project.classes.find(name);
+    if (cls == project.classes.end() || !cls->second) return nullptr;
+    name = cls->second->Parent();
+  }
+  return nullptr;
 }
 
 // The key the database gave the row just inserted, read through the session.

@@ -79,13 +79,13 @@ const char* const shop =
     "Date : C = \"Str\";\n"
     "Class Customer \"Customer\" {\n"
     "  Attributes {\n"
-    "    Integer id, PK \"Number\";\n"
+    "    Integer no, PK \"Number\";\n"
     "    Text name \"Name\"; /* full name */\n"
     "  }\n"
     "  Views {\n"
     "    DataWindow Pick \"Pick\" {\n"
-    "      Customer.id, Customer.name;\n"
-    "    } returns \"[\" Customer.id \"]\";\n"
+    "      Customer.no, Customer.name;\n"
+    "    } returns \"[\" Customer.no \"]\";\n"
     "  }\n"
     "}\n"
     "Class Purchase \"Purchase\" {\n"
@@ -96,7 +96,7 @@ const char* const shop =
     "    Text note \" Note \"; /* what to remember  */\n"
     "  }\n"
     "  Methods {\n"
-    "    Pay(id) dispatched by Customer.id;\n"
+    "    Pay(id) dispatched by Customer.no;\n"
     "  }\n"
     "}\n"
     "Class Line \"Line\" {\n"
@@ -147,7 +147,7 @@ std::string expectedMap(const std::string& served) {
       "  in: qty:Integer \"Qty\"; id:Integer \"Number\"; part:Integer \"Part\";"
       " purchaseid:Integer \"Purchase  Number\" /* the purchase */ HIDE;"
       " purchasepart:Integer \"Purchase  Part\" /* the purchase */ HIDE;"
-      " id:Integer \"Number\" NOT;\n"
+      " no:Integer \"Number\" NOT;\n"
       "  texts: Charge\n"
       // Virtual: the item result and no result arguments.
       "Line :: Charge -> ItemResult (1088)\n"
@@ -162,10 +162,10 @@ std::string expectedMap(const std::string& served) {
       // A reference of another class (key prefixed by the reference), a
       // column through a reference attribute; the view's result columns.
       "Line :: Show -> ItemResult (1024)\n"
-      "  in: buyerid:Integer \"Number\"; purchasenote:Text \"Purchase \" /* the purchase */;\n"
+      "  in: buyerno:Integer \"Number\"; purchasenote:Text \"Purchase \" /* the purchase */;\n"
       "  out: qty:Integer \"Qty\"; purchasenote:Text \"purchase Note \" /*Purchase. what to remember*/;"
-      " id:Integer \"Number\"; part:Integer \"Part\"; id:Integer \"Number\" <[|]>;\n"
-      "  key: id:Integer \"Number\" <[|]>;\n"
+      " id:Integer \"Number\"; part:Integer \"Part\"; no:Integer \"Number\" <[|]>;\n"
+      "  key: no:Integer \"Number\" <[|]>;\n"
       "Line :: Summary -> ComplexResult (1026)\n"
       "  in: qty:Integer \"Qty\";\n"
       "Line :: Totals -> ItemResult (1026)\n"
@@ -175,7 +175,7 @@ std::string expectedMap(const std::string& served) {
       // dispatcher.
       "Purchase :: Pay -> ErrorMessage (1024)\n"
       "  in: id:Integer \"Number\";\n"
-      "  texts: Charge id\n"
+      "  texts: Charge no\n"
       "main :: PurchaseGet -> ItemResult (32, no class)\n"
       "  texts:" +
       served + "\n";
