@@ -64,7 +64,7 @@ private:
       map_.addInArg(F, f->Type(), f->Comment(), f->Group(), f->Hint(), hidden, required, f->Name());
       return;
     }
-    if (ClassDesc* keyed = projectMap.findClass(P, F)) {
+    if (ClassDesc* keyed = classOrUnnamedReference(P, F)) {
       map_.addInArgList(keyed->getPK(), hidden, required, Str(""));
       return;
     }
@@ -133,7 +133,7 @@ private:
       return;
     }
     // The project as written: a result locator without one finds no class.
-    if (ClassDesc* keyed = projectMap.findClass(P, F)) {
+    if (ClassDesc* keyed = classOrUnnamedReference(P, F)) {
       map_.addOutArgList(keyed->getPK(), hidden, Str(""));
       return;
     }
@@ -203,6 +203,17 @@ private:
   }
 
   // --- Shared -------------------------------------------------------------
+
+  // The class F of project P; else, when F is a reference attribute of K
+  // named by the class it refers to (`stock::Item;`), that class, which may
+  // be another project's: its foreign-key columns in K carry the ids of the
+  // key columns, so the key stands for the reference as it does for a class
+  // of P.
+  ClassDesc* classOrUnnamedReference(const Str& P, const Str& F) {
+    if (ClassDesc* found = projectMap.findClass(P, F)) return found;
+    const Attributes* a = cls_.GetAttribute(F);
+    return a && a->Type() == F ? referencedClass(*a, P) : nullptr;
+  }
 
   // The class a reference attribute refers to: in the attribute's project,
   // else in P.

@@ -24,8 +24,9 @@ ViewWindow* viewFilledBy(ClassDesc& cls, const Str& method) {
 }
 
 // The table column a view column shows: a column of the class (through its
-// parents), a column reached through a reference attribute of the class, or a
-// column of another class's table.
+// parents), a column reached through a reference attribute of the class (in
+// the table of the project that holds the referenced class), or a column of
+// another class's table.
 Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, const AttrLocator& L) {
   Project& home = projectOr(L.PName, project);
   if (L.SName.IsEmpty()) {
@@ -37,8 +38,10 @@ Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, cons
   const Str notFound = tr(" Attribute ") + L.SName + "." + L.FName + tr(" is not found");
   ClassDesc* inHome = classIn(home, owner.Id());
   AttribList attributes = inHome ? inHome->getFullAttribList() : AttribList();
-  if (const Attributes* a = attributes.findAttrib(L.SName); a && home.tables.haveTable(a->Type())) {
-    const Attributes* column = tableColumn(home, a->Type(), L.FName);
+  const Attributes* a = attributes.findAttrib(L.SName);
+  Project& target = a ? projectOr(a->Project(), home) : home;
+  if (a && target.tables.haveTable(a->Type())) {
+    const Attributes* column = tableColumn(target, a->Type(), L.FName);
     if (!column) throw unwrapperAt(466) + notFound;
     return *column;
   }
