@@ -121,7 +121,7 @@ void BodyGenerator::Generate(bool) {
 }
 
 // The include of the class's object-layer header, preceded by those of its
-// ancestors, root first. The chain ends at a parent the project does not
+// ancestors that have one, root first. The chain ends at a parent the project does not
 // hold, and at a class met twice on it.
 void BodyGenerator::printInclude(ClassDesc* cls) {
   Project& p = generatedProject(project_);
@@ -134,5 +134,6 @@ void BodyGenerator::printInclude(ClassDesc* cls) {
     step = parent == p.classes.end() ? nullptr : parent->second;
   }
   LineEmitter h(header_);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    if (hasAccessClass(p, (*it)->Id())) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
 }
