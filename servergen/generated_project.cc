@@ -19,8 +19,3 @@ std::list<Str> objectTables(Project& project) {
   }
   return tables;
 }
-
-bool hasAccessClass(const Project& project, const Str& name) {
-  auto cls = project.classes.find(name);
-  return project.objects.count(name) && cls != project.classes.end() && cls->second && cls->second->HaveObject();
-}

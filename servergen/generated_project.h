@@ -11,8 +11,3 @@ Project& generatedProject(const Str& name);
 
 // The tables of `project`, in name order, whose class has an object.
 std::list<Str> objectTables(Project& project);
-
-// Whether the table `name` gets an access class b<name> in the object layer:
-// it belongs to a declared object whose class has an object. A virtual class
-// without object is kept by its own server and has none here.
-bool hasAccessClass(const Project& project, const Str& name);
