@@ -121,7 +121,8 @@ void BodyGenerator::Generate(bool) {
 }
 
 // The include of the class's object-layer header, preceded by those of its
-// ancestors, root first. The chain ends at a parent the project does not
+// ancestors, root first. A virtual ancestor without object is kept by its
+// own server and has no object layer here. The chain ends at a parent the project does not
 // hold, and at a class met twice on it.
 void BodyGenerator::printInclude(ClassDesc* cls) {
   Project& p = generatedProject(project_);
@@ -134,5 +135,6 @@ void BodyGenerator::printInclude(ClassDesc* cls) {
     step = parent == p.classes.end() ? nullptr : parent->second;
   }
   LineEmitter h(header_);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    if ((*it)->HaveObject()) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
 }

@@ -75,9 +75,12 @@ struct AccessTable {
   bool updatable = false;  // some column is not part of the key
   Str root;                // the table of the family's root class, which holds the surrogate key
   Str rootSK;              // its surrogate-key column, when the class has a parent
+  // The nearest ancestor with an access class, which adds the rows of the
+  // ancestors above it in turn; empty when there is none. An ancestor without
+  // object (a virtual class kept by its own server) has no rows here.
+  Str addingAncestor;
 
   bool derived() const { return !cls->Parent().IsEmpty(); }
-  const Str& parent() const { return cls->Parent(); }
   // The key as the parameters of a generated member.
   Str pk() const { return key.printBaseArgs('c'); }
 };
@@ -122,7 +125,8 @@ private:
   // Shared pieces of the member definitions.
   Str insertion(const AccessTable& t, LineEmitter& c, Str (*given)(const Attributes&));
   void keyAssignments(const AccessTable& t, LineEmitter& c);
-  void parentAccess(const AccessTable& t, LineEmitter& c);
+  bool hasAccessClass(const Str& name) const;
+  Str addingAncestor(const AccessTable& t) const;
   void ancestorAccess(const Str& ancestor, LineEmitter& c);
   const AccessTable* updatedAncestor(const AccessTable& t) const;
   Str insertedKey() const;
@@ -159,11 +163,10 @@ void ObjectLayerWriter::select() {
   map.reset();
   while (map.next()) names.push_back(map.getTable());
   for (const Str& name : names) {
-    auto cls = project.classes.find(name);
-    if (!project.objects.count(name) || cls == project.classes.end() || !cls->second->HaveObject()) continue;
+    if (!hasAccessClass(name)) continue;
     AccessTable t;
     t.T = name;
-    t.cls = cls->second;
+    t.cls = project.classes.find(name)->second;
     t.columns = map.getAttribList(name);
     t.key = map.getPK(name);
     t.arcKey = project.arcTables.getPK(name + "Arc");
@@ -176,6 +179,7 @@ void ObjectLayerWriter::select() {
     if (t.derived()) {
       AttribList* rootColumns = map.getAttribList(t.root);
       if (Attributes* sk = rootColumns ? rootColumns->findSK() : nullptr) t.rootSK = sk->Id();
+      t.addingAncestor = addingAncestor(t);
     }
     check(t);
     tables.push_back(std::move(t));
@@ -190,6 +194,9 @@ void ObjectLayerWriter::check(const AccessTable& t) {
     if (m->IsInternal() && !project.methods.findByName(t.T + " :: " + m->Id()))
       throw tr("ERROR! In class ") + t.T + tr(" the internal method ") + m->Id() + tr(" has no signature");
   if (t.singular || !t.cls->HasSK()) return;
+  if (t.derived() && t.addingAncestor.IsEmpty())
+    throw tr("ERROR! In class ") + t.T + tr(" the surrogate key comes from ") + t.root +
+        tr(", a virtual class without object, whose rows this server does not add");
   bool keyed = t.derived() ? !t.rootSK.IsEmpty() : t.columns->findSK() != nullptr;
   if (!keyed)
     throw tr("ERROR! In class ") + t.T + tr(" the surrogate key is not a column of the table ") + t.root;
@@ -457,11 +464,11 @@ void ObjectLayerWriter::getEntry(const AccessTable& t, LineEmitter& c) {
 // A derived class adds the row of its parent first, which gives the key.
 void ObjectLayerWriter::addEntry(const AccessTable& t, LineEmitter& c) {
   c.line("$R$ b$T$::addEntry($undef$){", {{"R", addResult(t)}, {"T", t.T}, {"undef", t.undef.printBaseArgs('c')}});
-  if (t.derived()) {
-    parentAccess(t, c);
+  if (!t.addingAncestor.IsEmpty()) {
+    ancestorAccess(t.addingAncestor, c);
     c.line("  $sk$o$Parent$.addEntry($args$);", {{"sk", t.rootSK.IsEmpty() ? Str("") : "Int " + t.rootSK + "="},
-                                                 {"Parent", t.parent()},
-                                                 {"args", project.tables.getUndef(t.parent()).printArgs()}});
+                                                 {"Parent", t.addingAncestor},
+                                                 {"args", project.tables.getUndef(t.addingAncestor).printArgs()}});
   }
   Str key = insertion(t, c, [](const Attributes& a) { return a.Id(); });
   if (t.cls->HasSK()) {
@@ -559,7 +566,24 @@ void ObjectLayerWriter::keyAssignments(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) c.line("  cache.$k$=$k$;", {{"k", k.Id()}});
 }
 
-void ObjectLayerWriter::parentAccess(const AccessTable& t, LineEmitter& c) { ancestorAccess(t.parent(), c); }
+// A table gets an access class when it belongs to a declared object whose
+// class has an object. A virtual class without object is kept by its own
+// server and has none here.
+bool ObjectLayerWriter::hasAccessClass(const Str& name) const {
+  auto cls = project.classes.find(name);
+  return project.objects.count(name) && cls != project.classes.end() && cls->second->HaveObject();
+}
+
+Str ObjectLayerWriter::addingAncestor(const AccessTable& t) const {
+  Str name = t.cls->Parent();
+  // Bounded, so that a looping chain cannot hang the walk.
+  for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
+    auto cls = project.classes.find(name);
+    if (cls == project.classes.end() || !cls->second || hasAccessClass(name)) return name;
+    name = cls->second->Parent();
+  }
+  return "";
+}
 
 // The server defines o<A> for every access class; the standalone wrapper has
 // no server, so it makes the ancestor's access class on the spot.
@@ -573,7 +597,7 @@ void ObjectLayerWriter::ancestorAccess(const Str& ancestor, LineEmitter& c) {
 // columns of its own, in the wrapper, which has no audit columns) declares
 // none: its row has nothing to change, so the update goes past it.
 const AccessTable* ObjectLayerWriter::updatedAncestor(const AccessTable& t) const {
-  Str name = t.parent();
+  Str name = t.cls->Parent();
   // Bounded, so that a looping chain cannot hang the walk.
   for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
     for (const AccessTable& a : tables)

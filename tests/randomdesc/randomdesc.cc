@@ -171,7 +171,9 @@ class Generator {
   vector<Column> keyColumns(int c) const;
   vector<Column> refColumns(const Attr& a) const;
   std::set<string> familyNames(int c) const;
-  bool inFamily(int c) const { return classes_[top(c)].children.size() > 0; }
+  // Whether c's family has a type column a list can read: a virtual root
+  // keeps it, with its other columns, in its own server.
+  bool inFamily(int c) const { return classes_[top(c)].children.size() > 0 && classes_[top(c)].hasTable(); }
   const EnumType* enumOf(const string& type) const;
 
   void makeProject(int p, int classCount);
@@ -197,8 +199,10 @@ string Generator::ref(int from, int target) const {
 
 vector<const Attr*> Generator::allAttrs(int c) const {
   vector<const Attr*> out;
+  // A virtual ancestor's columns stay with it in its own server.
   for (int k = c; k >= 0; k = classes_[k].parent)
-    for (const Attr& a : classes_[k].attrs) out.push_back(&a);
+    if (k == c || classes_[k].hasTable())
+      for (const Attr& a : classes_[k].attrs) out.push_back(&a);
   return out;
 }
 
@@ -298,12 +302,13 @@ void Generator::build() {
 
 void Generator::makeProject(int p, int classCount) {
   for (int i = 0; i < classCount; ++i) {
-    // A family: a root and one to three subclasses, sometimes three levels deep.
+    // A family: a root and one to three subclasses, sometimes three levels
+    // deep; the root may be a virtual class, whose own server keeps its rows.
     if (i > 0 && rng_.chance(35)) {
       vector<int> roots;
       for (int c : projects_[p].classes)
         if (classes_[c].depth < 2 && (classes_[c].kind == ClassKind::Plain || classes_[c].kind == ClassKind::UnArch ||
-                                      classes_[c].kind == ClassKind::Abstract))
+                                      classes_[c].kind == ClassKind::Abstract || classes_[c].kind == ClassKind::Virtual))
           roots.push_back(c);
       if (!roots.empty()) {
         makeClass(p, rng_.pick(roots));
@@ -341,6 +346,9 @@ void Generator::makeClass(int p, int parent) {
     viewNames_.insert(classes_[c].dialog);
   }
   addAttributes(c, 1 + rng_.below(4));
+  // Under a virtual root the class reads none of the root's columns: it
+  // needs one of its own (a few tries, as a name may clash).
+  for (int tries = 0; tries < 8 && allAttrs(c).empty(); ++tries) addAttributes(c, 1);
 }
 
 void Generator::addKey(int c) {
@@ -732,8 +740,9 @@ string Generator::condition(int c, vector<string>& cols) {
       string outer = rng_.chance(35) ? "+ " : "";
       vector<Column> key = keyColumns(r->target);
       int how = rng_.below(3);
-      // A class without table can only be joined by the key its reference stores.
-      if (!classes_[r->target].hasTable()) how = 2;
+      // A class without table, or under a root without one, can only be
+      // joined by the key its reference stores.
+      if (!classes_[top(r->target)].hasTable()) how = 2;
       if (how == 0) return r->name + " = " + outer + ref(c, r->target);
       if (how == 1 && key.size() == 1) return r->name + " = " + outer + ref(c, r->target) + "." + key[0].name;
       if (key.size() == 1) return r->name + " = " + outer + r->name + "." + key[0].name;
@@ -757,7 +766,8 @@ string Generator::condition(int c, vector<string>& cols) {
     } else if (form == 6) {
       // A column named by its class: the class itself or an ancestor.
       vector<int> line;
-      for (int k = c; k >= 0; k = classes_[k].parent) line.push_back(k);
+      for (int k = c; k >= 0; k = classes_[k].parent)
+        if (classes_[k].hasTable()) line.push_back(k);
       int k = rng_.pick(line);
       for (const Attr& a : classes_[k].attrs) {
         string lit = a.isRef || a.isVirtual ? "" : literalFor(a.kind, a.type);
