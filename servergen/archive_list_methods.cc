@@ -8,6 +8,7 @@
 #include "model/windows.h"
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
+#include "servergen/generated_project.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/list_method_parts.h"
 #include "servergen/translated_literal.h"
@@ -21,6 +22,9 @@ bool hasArchiveForm(Project& own, const ClassDesc& cls, const ViewWindow& view, 
     const Str& project = entry.table.project.IsEmpty() ? cls.Container() : entry.table.project;
     ClassDesc* table = projectMap.findClass(project, entry.table.table);
     if (!table || table->IsSQLView()) return false;
+    // A virtual class's rows are kept by its own server, which keeps its archive too.
+    Project* holder = projectMap.find(project);
+    if (!holder || !hasAccessClass(*holder, entry.table.table)) return false;
   }
   for (const Atom& atom : view.getAtoms())
     if (argumentColumnOf(own, cls, atom)) return false;

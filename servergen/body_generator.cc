@@ -121,8 +121,8 @@ void BodyGenerator::Generate(bool) {
 }
 
 // The include of the class's object-layer header, preceded by those of its
-// ancestors, root first. A virtual ancestor without object is kept by its
-// own server and has no object layer here. The chain ends at a parent the project does not
+// ancestors, root first. A virtual ancestor is kept by its own server and
+// has no object layer here. The chain ends at a parent the project does not
 // hold, and at a class met twice on it.
 void BodyGenerator::printInclude(ClassDesc* cls) {
   Project& p = generatedProject(project_);
@@ -136,5 +136,5 @@ void BodyGenerator::printInclude(ClassDesc* cls) {
   }
   LineEmitter h(header_);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-    if ((*it)->HaveObject()) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
+    if (hasAccessClass(p, (*it)->Id())) h.line("#include \"b$C$.h\"", {{"C", (*it)->Id()}});
 }

@@ -13,9 +13,12 @@ std::list<Str> objectTables(Project& project) {
   std::list<Str> tables;
   project.tables.reset();
   while (project.tables.next()) {
-    auto found = project.classes.find(project.tables.getTable());
-    if (found != project.classes.end() && found->second && found->second->HaveObject())
-      tables.push_back(project.tables.getTable());
+    if (hasAccessClass(project, project.tables.getTable())) tables.push_back(project.tables.getTable());
   }
   return tables;
+}
+
+bool hasAccessClass(const Project& project, const Str& name) {
+  auto cls = project.classes.find(name);
+  return project.objects.count(name) && cls != project.classes.end() && cls->second && cls->second->HaveObject();
 }

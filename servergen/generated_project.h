@@ -9,5 +9,11 @@
 // Throws a Str naming the project when the run registered none of that name.
 Project& generatedProject(const Str& name);
 
-// The tables of `project`, in name order, whose class has an object.
+// Whether the table `name` gets an access class b<name> and a member o<name>
+// of the server: it belongs to a declared object whose class has an object.
+// A virtual class has no declared object, even when it inherits the object of
+// its parent: its own server keeps its rows.
+bool hasAccessClass(const Project& project, const Str& name);
+
+// The tables of `project`, in name order, that get an access class.
 std::list<Str> objectTables(Project& project);

@@ -125,7 +125,6 @@ private:
   // Shared pieces of the member definitions.
   Str insertion(const AccessTable& t, LineEmitter& c, Str (*given)(const Attributes&));
   void keyAssignments(const AccessTable& t, LineEmitter& c);
-  bool hasAccessClass(const Str& name) const;
   Str addingAncestor(const AccessTable& t) const;
   void ancestorAccess(const Str& ancestor, LineEmitter& c);
   const AccessTable* updatedAncestor(const AccessTable& t) const;
@@ -163,7 +162,7 @@ void ObjectLayerWriter::select() {
   map.reset();
   while (map.next()) names.push_back(map.getTable());
   for (const Str& name : names) {
-    if (!hasAccessClass(name)) continue;
+    if (!hasAccessClass(project, name)) continue;
     AccessTable t;
     t.T = name;
     t.cls = project.classes.find(name)->second;
@@ -566,20 +565,12 @@ void ObjectLayerWriter::keyAssignments(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) c.line("  cache.$k$=$k$;", {{"k", k.Id()}});
 }
 
-// A table gets an access class when it belongs to a declared object whose
-// class has an object. A virtual class without object is kept by its own
-// server and has none here.
-bool ObjectLayerWriter::hasAccessClass(const Str& name) const {
-  auto cls = project.classes.find(name);
-  return project.objects.count(name) && cls != project.classes.end() && cls->second->HaveObject();
-}
-
 Str ObjectLayerWriter::addingAncestor(const AccessTable& t) const {
   Str name = t.cls->Parent();
   // Bounded, so that a looping chain cannot hang the walk.
   for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
     auto cls = project.classes.find(name);
-    if (cls == project.classes.end() || !cls->second || hasAccessClass(name)) return name;
+    if (cls == project.classes.end() || !cls->second || hasAccessClass(project, name)) return name;
     name = cls->second->Parent();
   }
   return "";

@@ -17,6 +17,7 @@
 #include "rt/cpp_literal.h"
 #include "rt/line_emitter.h"
 #include "servergen/display_label.h"
+#include "servergen/generated_project.h"
 #include "servergen/interface_methods_generator.h"
 #include "servergen/list_method_parts.h"
 #include "servergen/translated_literal.h"
@@ -464,7 +465,9 @@ void InterfaceMethodsGenerator::printChildrenGetting(Str& out, const Str& cls, A
     out << indent << "if( i" << G << "." << G << "Type==is" << D;
     for (const Str& E : project->tables.getDescendanceList(D)) out << " || i" << G << "." << G << "Type==is" << E;
     out << " ){\n";
-    Str fields = project->tables.getExceptPK(D).removeLast().printIRAppend(D, indent, 0);
+    // A virtual class has no access class: its own server keeps its columns.
+    Str fields = hasAccessClass(*project, D) ? project->tables.getExceptPK(D).removeLast().printIRAppend(D, indent, 0)
+                                             : Str("");
     if (!fields.IsEmpty())
       out << indent << "  " << D << arc << "& i" << D << "=o" << D << ".get" << arc << "Entry(" << keys.printArgs()
           << ");\n"
