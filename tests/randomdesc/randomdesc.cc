@@ -303,7 +303,8 @@ void Generator::build() {
 void Generator::makeProject(int p, int classCount) {
   for (int i = 0; i < classCount; ++i) {
     // A family: a root and one to three subclasses, sometimes three levels
-    // deep; the root may be a virtual class, whose own server keeps its rows.
+    // deep; the root or a middle class may be a virtual class, whose own
+    // server keeps its rows.
     if (i > 0 && rng_.chance(35)) {
       vector<int> roots;
       for (int c : projects_[p].classes)
@@ -326,7 +327,12 @@ void Generator::makeClass(int p, int parent) {
   k.parent = parent;
   if (parent >= 0) {
     k.depth = classes_[parent].depth + 1;
-    k.kind = rng_.chance(20) ? ClassKind::UnArch : ClassKind::Plain;
+    // A middle class below a class with a table may be virtual: its own
+    // server keeps its rows, and its subclasses are added through the root.
+    int r = rng_.below(100);
+    k.kind = r < 20                                  ? ClassKind::UnArch
+             : r < 28 && classes_[parent].hasTable() ? ClassKind::Virtual
+                                                     : ClassKind::Plain;
   } else {
     int r = rng_.below(100);
     k.kind = r < 62 ? ClassKind::Plain
@@ -347,8 +353,14 @@ void Generator::makeClass(int p, int parent) {
   }
   addAttributes(c, 1 + rng_.below(4));
   // Under a virtual root the class reads none of the root's columns: it
-  // needs one of its own (a few tries, as a name may clash).
-  for (int tries = 0; tries < 8 && allAttrs(c).empty(); ++tries) addAttributes(c, 1);
+  // needs one of its own that a method may take, not only a virtual
+  // reference (a few tries, as a name may clash).
+  auto usable = [&] {
+    for (const Attr* a : allAttrs(c))
+      if (!a->isRef || !a->isVirtual) return true;
+    return false;
+  };
+  for (int tries = 0; tries < 8 && !usable(); ++tries) addAttributes(c, 1);
 }
 
 void Generator::addKey(int c) {
