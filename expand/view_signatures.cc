@@ -24,8 +24,8 @@ ViewWindow* viewFilledBy(ClassDesc& cls, const Str& method) {
 }
 
 // The table column a view column shows: a column of the class (through its
-// parents), a column reached through a reference attribute of the class, or a
-// column of another class's table.
+// parents), a column of the class a reference attribute of the class points
+// to (its own or inherited), or a column of another class's table.
 Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, const AttrLocator& L) {
   Project& home = projectOr(L.PName, project);
   if (L.SName.IsEmpty()) {
@@ -38,7 +38,7 @@ Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, cons
   ClassDesc* inHome = classIn(home, owner.Id());
   AttribList attributes = inHome ? inHome->getFullAttribList() : AttribList();
   if (const Attributes* a = attributes.findAttrib(L.SName); a && home.tables.haveTable(a->Type())) {
-    const Attributes* column = tableColumn(home, a->Type(), L.FName);
+    std::optional<Attributes> column = classColumn(home, a->Type(), L.FName);
     if (!column) throw unwrapperAt(466) + notFound;
     return *column;
   }
@@ -152,6 +152,8 @@ private:
     if (found.isEmpty()) found = single(generic.findAttrib(joined));
     if (found.isEmpty()) found = single(generic.findAttrib(F1));
     if (found.isEmpty() && table) found = table->findRefAttribs(F1, Str(""));
+    // A reference D inherits: the columns it produced in its ancestor's table.
+    if (found.isEmpty()) found = generic.findRefAttribs(F1, Str(""));
     if (!found.isEmpty()) return found;
     // Through the attribute S1 of D, or among D's attributes.
     AttribList attributes = D->getFullAttribList();
