@@ -143,8 +143,8 @@ private:
   // The columns the left side (F1, S1) names in project 1, the first way that
   // finds any.
   AttribList leftColumns(Project& p1, const Str& F1, const Str& S1) {
-    ClassDesc* D = classIn(p1, S1.IsEmpty() ? F1 : S1);
-    if (!D) D = &K_;
+    ClassDesc* named = classIn(p1, S1.IsEmpty() ? F1 : S1);
+    ClassDesc* D = named ? named : &K_;
     AttribList* table = p1.tables.getAttribList(D->Id());
     AttribList generic = p1.tables.getGenericList(D->Id());
     const Str joined = S1 + F1;
@@ -152,8 +152,9 @@ private:
     if (found.isEmpty()) found = single(generic.findAttrib(joined));
     if (found.isEmpty()) found = single(generic.findAttrib(F1));
     if (found.isEmpty() && table) found = table->findRefAttribs(F1, Str(""));
-    // A reference D inherits: the columns it produced in its ancestor's table.
-    if (found.isEmpty()) found = generic.findRefAttribs(F1, Str(""));
+    // A reference D inherits: the columns it produced in its ancestor's
+    // table. A reference attribute S1 leads to F1 instead, in its class.
+    if (found.isEmpty() && (S1.IsEmpty() || named)) found = generic.findRefAttribs(F1, Str(""));
     if (!found.isEmpty()) return found;
     // Through the attribute S1 of D, or among D's attributes.
     AttribList attributes = D->getFullAttribList();
