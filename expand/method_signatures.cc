@@ -75,13 +75,13 @@ private:
   }
 
   // S is an attribute of K referring to another class; the argument is the
-  // column F of that class's table, named S + F.
+  // column F of that class (its own or inherited), named S + F.
   void throughAttributeInput(const Str& P, const Str& F, const Str& S, int hidden, int required) {
     const Attributes* a = cls_.GetAttribute(S);
     if (!a) throw located("Trouble with attr ", P, F, S) + "\n";
     Project* home = projectMap.find(a->Project());
     if (!home) home = projectMap.find(P);
-    const Attributes* column = home ? tableColumn(*home, a->Type(), F) : nullptr;
+    std::optional<Attributes> column = home ? classColumn(*home, a->Type(), F) : std::nullopt;
     if (!column) throw located("Cannot resolve attribute ", P, F, S) + "\n";
     map_.addInArg(S + F, column->Type(), a->Comment(), a->Group(), a->Hint(), hidden, required, a->Name());
   }
@@ -145,14 +145,14 @@ private:
   }
 
   // S is an attribute of K referring to another class: the column F of that
-  // class's table, named S + F and labelled with S's name. Anything else
-  // named S adds nothing.
+  // class (its own or inherited), named S + F and labelled with S's name.
+  // Anything else named S adds nothing.
   void throughAttributeOutput(const Str& F, const Str& S, int hidden) {
     const Attributes* a = cls_.GetAttribute(S);
     if (!a) return;
     Project& home = projectOr(a->Project(), project_);
     if (!classIn(home, a->Type())) throw cannotFind(home, F, S, K_);
-    const Attributes* column = tableColumn(home, a->Type(), F);
+    std::optional<Attributes> column = classColumn(home, a->Type(), F);
     if (!column) throw cannotFind(home, F, S, a->Type());
     map_.addOutArg(S + F, column->Type(), a->Name().trim() + ". " + column->Comment().trim(), column->Group(),
                    column->Hint(), hidden, S + column->Name(), 0, Str(""), Str(""));

@@ -2,6 +2,7 @@
 // Lookups shared across the expansion and its access model: the project a
 // locator names, a class or a table column of a project, and the position
 // that begins every positioned expansion error.
+#include <optional>
 #include <set>
 
 #include "expand/tables_map.h"
@@ -30,6 +31,16 @@ inline ClassDesc* classIn(Project& project, const Str& id) {
 inline const Attributes* tableColumn(Project& project, const Str& table, const Str& column) {
   AttribList* columns = project.tables.getAttribList(table);
   return columns ? columns->findAttrib(column) : nullptr;
+}
+
+// The column `column` of the class `cls` of `project`: in the class's own
+// table, else inherited from the table of the ancestor that holds it; none
+// when neither has it.
+inline std::optional<Attributes> classColumn(Project& project, const Str& cls, const Str& column) {
+  if (const Attributes* own = tableColumn(project, cls, column)) return *own;
+  AttribList generic = project.tables.getGenericList(cls);
+  if (const Attributes* inherited = generic.findAttrib(column)) return *inherited;
+  return std::nullopt;
 }
 
 // Whether `type` is a type of the registry rather than a class.

@@ -24,9 +24,9 @@ ViewWindow* viewFilledBy(ClassDesc& cls, const Str& method) {
 }
 
 // The table column a view column shows: a column of the class (through its
-// parents), a column reached through a reference attribute of the class (in
-// the table of the project that holds the referenced class), or a column of
-// another class's table.
+// parents), a column of the class a reference attribute of the class points
+// to (its own or inherited, in the project that holds that class), or a
+// column of another class's table.
 Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, const AttrLocator& L) {
   Project& home = projectOr(L.PName, project);
   if (L.SName.IsEmpty()) {
@@ -41,7 +41,7 @@ Attributes listColumn(Project& project, ClassDesc& owner, ViewWindow& view, cons
   const Attributes* a = attributes.findAttrib(L.SName);
   Project& target = a ? projectOr(a->Project(), home) : home;
   if (a && target.tables.haveTable(a->Type())) {
-    const Attributes* column = tableColumn(target, a->Type(), L.FName);
+    std::optional<Attributes> column = classColumn(target, a->Type(), L.FName);
     if (!column) throw unwrapperAt(466) + notFound;
     return *column;
   }
@@ -146,8 +146,8 @@ private:
   // The columns the left side (F1, S1) names in project 1, the first way that
   // finds any.
   AttribList leftColumns(Project& p1, const Str& F1, const Str& S1) {
-    ClassDesc* D = classIn(p1, S1.IsEmpty() ? F1 : S1);
-    if (!D) D = &K_;
+    ClassDesc* named = classIn(p1, S1.IsEmpty() ? F1 : S1);
+    ClassDesc* D = named ? named : &K_;
     AttribList* table = p1.tables.getAttribList(D->Id());
     AttribList generic = p1.tables.getGenericList(D->Id());
     const Str joined = S1 + F1;
@@ -155,6 +155,9 @@ private:
     if (found.isEmpty()) found = single(generic.findAttrib(joined));
     if (found.isEmpty()) found = single(generic.findAttrib(F1));
     if (found.isEmpty() && table) found = table->findRefAttribs(F1, Str(""));
+    // A reference D inherits: the columns it produced in its ancestor's
+    // table. A reference attribute S1 leads to F1 instead, in its class.
+    if (found.isEmpty() && (S1.IsEmpty() || named)) found = generic.findRefAttribs(F1, Str(""));
     if (!found.isEmpty()) return found;
     // Through the attribute S1 of D, or among D's attributes.
     AttribList attributes = D->getFullAttribList();

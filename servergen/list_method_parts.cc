@@ -25,6 +25,22 @@ Str unresolvedDetails(int line, const ViewWindow& view, const Str& table, const 
       "." + column;
 }
 
+namespace {
+
+// The column `id` of the full list (virtual columns included) of the class
+// `start` of `project`, else of its nearest ancestor's that has it: a
+// virtual column is in the full list of the class that declares it only.
+std::optional<Attributes> familyFullColumn(Project& project, const Str& start, const Str& id) {
+  // A parent chain that loops ends where it meets itself.
+  std::set<Str> seen;
+  for (ClassDesc* c = classIn(project, start); c && seen.insert(c->Id()).second; c = classIn(project, c->Parent()))
+    if (project.tables.haveTable(c->Id()))
+      if (const Attributes* column = project.tables.getVirtList(c->Id())->findAttrib(id)) return *column;
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, const Atom& atom) {
   const AttrLocator& right = atom.getSecondAttr().column();
   // The full list, then the table: what getFullList would join, unjoined.
@@ -34,6 +50,10 @@ std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, cons
   if (const Attributes* column = full->findAttrib(right.SName + right.FName)) return *column;
   if (const Attributes* reference = cls.GetAttribute(right.SName))
     if (const Attributes* column = tableColumn(own, reference->Type(), right.FName)) return *column;
+  // A virtual column the class inherits, or one of the class the side names.
+  if (right.SName.IsEmpty()) return familyFullColumn(own, cls.Id(), right.FName);
+  Project& home = projectOr(right.PName, own);
+  if (classIn(home, right.SName)) return familyFullColumn(home, right.SName, right.FName);
   return std::nullopt;
 }
 

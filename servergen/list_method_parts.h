@@ -27,8 +27,9 @@ Str unresolvedDetails(int line, const ViewWindow& view, const Str& table, const 
 
 // The column that the right side of a column-to-column condition names: a
 // column of the class's table (virtual ones included), a virtual column named
-// by source and field, or a column of the table a reference attribute of the
-// class points to; none when the tables hold no such column.
+// by source and field, a column of the table a reference attribute of the
+// class points to, or a virtual column that the class, or the class the side
+// names, declares or inherits; none when the tables hold no such column.
 std::optional<Attributes> rightColumnOf(Project& own, const ClassDesc& cls, const Atom& atom);
 // The column of the value the caller passes when the condition compares
 // with one: it is a column comparison whose right column is virtual, or it
