@@ -264,13 +264,21 @@ void ListMethodWriter::addConditionTables() {
 
 // A class whose columns all come from its ancestors' tables is restricted
 // to the rows of its own type: the type column is read in the first
-// ancestor's entry, or in the part of it that holds the column.
+// ancestor's entry, or in the part of it that holds the column; where no
+// table here holds it, the class's own table is joined instead.
 void ListMethodWriter::addTypeTable() {
   if (hasTable(C) || cls.Parent().IsEmpty()) return;
   for (const auto& [alias, entry] : desc->tables) {
     if (!cls.HaveParent(entry.table.table)) continue;
     const Str type = cls.Top()->Id() + "Type";
     const Str holder = holderOf(projectOr(entry.table.project, own), entry.table.table, type);
+    const ClassDesc* root = classIn(projectOr(entry.table.project, own), holder);
+    if (root && hasNoTable(*root)) {
+      // The family's root is kept by another server, and with it the type
+      // column: the rows of the class's own table are the rows of its type.
+      addTable(C, TblLocator("", C), type);
+      return;
+    }
     typeAlias = partAlias(alias, entry.table.table, holder);
     addTable(typeAlias, TblLocator(entry.table.project, holder), type);
     return;
