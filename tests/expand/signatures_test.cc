@@ -23,7 +23,7 @@ std::string argText(const Attributes& a) {
 std::string listText(const char* label, const AttribList& list) {
   if (list.isEmpty()) return "";
   std::string text = std::string("\n  ") + label + ":";
-  for (const Attributes& a : list) text += " " + argText(a) + ";";
+  for (const Attributes& a : list) text.append(" ").append(argText(a)).append(";");
   return text;
 }
 
