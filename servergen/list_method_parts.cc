@@ -27,15 +27,27 @@ Str unresolvedDetails(int line, const ViewWindow& view, const Str& table, const 
 
 namespace {
 
+// The first class, from `start` up through its parents in `project`, for
+// which `found` answers true; null when none does. A parent chain that loops
+// ends where it meets itself.
+template <class Found>
+ClassDesc* firstInLine(Project& project, const Str& start, Found found) {
+  std::set<Str> seen;
+  for (ClassDesc* c = classIn(project, start); c && seen.insert(c->Id()).second; c = classIn(project, c->Parent()))
+    if (found(*c)) return c;
+  return nullptr;
+}
+
 // The column `id` of the full list (virtual columns included) of the class
 // `start` of `project`, else of its nearest ancestor's that has it: a
 // virtual column is in the full list of the class that declares it only.
 std::optional<Attributes> familyFullColumn(Project& project, const Str& start, const Str& id) {
-  // A parent chain that loops ends where it meets itself.
-  std::set<Str> seen;
-  for (ClassDesc* c = classIn(project, start); c && seen.insert(c->Id()).second; c = classIn(project, c->Parent()))
-    if (project.tables.haveTable(c->Id()))
-      if (const Attributes* column = project.tables.getVirtList(c->Id())->findAttrib(id)) return *column;
+  const Attributes* column = nullptr;
+  firstInLine(project, start, [&](const ClassDesc& c) {
+    column = project.tables.haveTable(c.Id()) ? project.tables.getVirtList(c.Id())->findAttrib(id) : nullptr;
+    return column != nullptr;
+  });
+  if (column) return *column;
   return std::nullopt;
 }
 
@@ -65,11 +77,9 @@ std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, c
 }
 
 Str holderOf(Project& project, const Str& start, const Str& id) {
-  // A parent chain that loops ends where it meets itself.
-  std::set<Str> seen;
-  for (ClassDesc* c = classIn(project, start); c && seen.insert(c->Id()).second; c = classIn(project, c->Parent()))
-    if (tableColumn(project, c->Id(), id)) return c->Id();
-  return start;
+  const ClassDesc* holder =
+      firstInLine(project, start, [&](const ClassDesc& c) { return tableColumn(project, c.Id(), id) != nullptr; });
+  return holder ? holder->Id() : start;
 }
 
 bool hasNoTable(const ClassDesc& cls) { return !cls.HaveObject() && !cls.IsSQLView(); }

@@ -125,6 +125,8 @@ private:
   // Shared pieces of the member definitions.
   Str insertion(const AccessTable& t, LineEmitter& c, Str (*given)(const Attributes&));
   void keyAssignments(const AccessTable& t, LineEmitter& c);
+  template <class Wanted>
+  Str nearestAncestor(const AccessTable& t, Wanted wanted) const;
   Str addingAncestor(const AccessTable& t) const;
   void ancestorAccess(const Str& ancestor, LineEmitter& c);
   const AccessTable* updatedAncestor(const AccessTable& t) const;
@@ -565,15 +567,26 @@ void ObjectLayerWriter::keyAssignments(const AccessTable& t, LineEmitter& c) {
   for (const Attributes& k : t.key) c.line("  cache.$k$=$k$;", {{"k", k.Id()}});
 }
 
-Str ObjectLayerWriter::addingAncestor(const AccessTable& t) const {
+// The nearest ancestor of the table's class that `wanted` accepts; empty
+// when none does. A class that is not declared ends the walk, and the walk
+// is bounded, so that a looping chain cannot hang it.
+template <class Wanted>
+Str ObjectLayerWriter::nearestAncestor(const AccessTable& t, Wanted wanted) const {
   Str name = t.cls->Parent();
-  // Bounded, so that a looping chain cannot hang the walk.
   for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
+    if (wanted(name)) return name;
     auto cls = project.classes.find(name);
-    if (cls == project.classes.end() || !cls->second || hasAccessClass(project, name)) return name;
+    if (cls == project.classes.end() || !cls->second) return "";
     name = cls->second->Parent();
   }
   return "";
+}
+
+Str ObjectLayerWriter::addingAncestor(const AccessTable& t) const {
+  return nearestAncestor(t, [&](const Str& name) {
+    auto cls = project.classes.find(name);
+    return cls == project.classes.end() || !cls->second || hasAccessClass(project, name);
+  });
 }
 
 // The server defines o<A> for every access class; the standalone wrapper has
@@ -588,19 +601,13 @@ void ObjectLayerWriter::ancestorAccess(const Str& ancestor, LineEmitter& c) {
 // columns of its own, in the wrapper, which has no audit columns) declares
 // none: its row has nothing to change, so the update goes past it.
 const AccessTable* ObjectLayerWriter::updatedAncestor(const AccessTable& t) const {
-  Str name = t.cls->Parent();
-  // Bounded, so that a looping chain cannot hang the walk.
-  for (std::size_t steps = 0; steps < project.classes.size() && !name.IsEmpty(); ++steps) {
+  auto updatable = [&](const Str& name) -> const AccessTable* {
     for (const AccessTable& a : tables)
-      if (a.T == name) {
-        if (a.updatable) return &a;
-        break;
-      }
-    auto cls = project.classes.find(name);
-    if (cls == project.classes.end() || !cls->second) return nullptr;
-    name = cls->second->Parent();
-  }
-  return nullptr;
+      if (a.T == name) return a.updatable ? &a : nullptr;
+    return nullptr;
+  };
+  const Str name = nearestAncestor(t, [&](const Str& n) { return updatable(n) != nullptr; });
+  return name.IsEmpty() ? nullptr : updatable(name);
 }
 
 // The key the database gave the row just inserted, read through the session.
