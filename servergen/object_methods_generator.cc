@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/class_desc.h"
@@ -94,6 +95,10 @@ public:
 
   void write();
   void writeConnector();
+  // The types the connector declares the audit values with (GUserID, then
+  // GUserTime); an empty type for a value it does not declare. Throws when
+  // the description gives a value no single type.
+  std::pair<Str, Str> auditTypes();
 
 private:
   void select();
@@ -146,8 +151,16 @@ private:
     return out;
   }
   Str addResult(const AccessTable& t) const { return t.cls->HasSK() ? "Int" : "void"; }
+  // Calls take(column, expression) for each value a member of the table's
+  // access class writes into a column from outside the caller's arguments:
+  // initial values, update values and the audit columns' values.
+  template <class Take>
+  void writtenValues(const AccessTable& t, Take take) const;
   // Whether a member of the table's access class writes GUserID or GUserTime.
   bool writesUserOrTime(const AccessTable& t);
+  // The C++ type the connector declares an audit value with; empty when the
+  // wrapper neither has a type for it nor writes it.
+  Str auditValueType(const Str& value, const Str& descriptionType) const;
 
   Project& project;
   Str P;
@@ -616,18 +629,58 @@ Str ObjectLayerWriter::insertedKey() const {
 }
 
 // Follows what the members write: the initial values and the audit columns
-// of addEntry and add, the setters' audit lines, and the update values and
-// audit columns of both updateEntry forms.
+// of addEntry and add, and the update values and audit columns of both
+// updateEntry forms.
+template <class Take>
+void ObjectLayerWriter::writtenValues(const AccessTable& t, Take take) const {
+  for (const Attributes& a : *t.columns) {
+    if (!t.singular && !a.DefInit().IsEmpty()) take(a, initialValueOf(a));
+    if (!t.singular && a.DefInit().IsEmpty() && !a.IsProperty("SK")) take(a, rowValue(a));
+    if (t.updatable) take(a, rowValue(a));
+    if (t.updatable && !a.isStatic() && !a.DefUpdate().IsEmpty()) take(a, updateValueOf(a));
+  }
+}
+
+// The setters write the audit columns too, unless there is no archive.
 bool ObjectLayerWriter::writesUserOrTime(const AccessTable& t) {
   if (!noArchive && !setterColumns(t).empty()) return true;
-  for (const Attributes& a : *t.columns) {
-    bool audit = namesUserOrTime(rowValue(a));
-    if (!t.singular && !a.DefInit().IsEmpty() && namesUserOrTime(initialValueOf(a))) return true;
-    if (!t.singular && a.DefInit().IsEmpty() && !a.IsProperty("SK") && audit) return true;
-    if (t.updatable && (audit || (!a.isStatic() && !a.DefUpdate().IsEmpty() && namesUserOrTime(updateValueOf(a)))))
-      return true;
+  bool names = false;
+  writtenValues(t, [&](const Attributes&, const Str& value) { names = names || namesUserOrTime(value); });
+  return names;
+}
+
+// The wrapper's audit values are its own globals, so their types follow the
+// description: the type it gives the audit column of the value (UserID for
+// GUserID, Date for GUserTime), declared as the access classes declare a
+// column of that type. A description without that type leaves it to the
+// columns that take the value, which must then agree.
+Str ObjectLayerWriter::auditValueType(const Str& value, const Str& descriptionType) const {
+  if (TypesPool.TypesList().count(descriptionType)) {
+    const Str& code = TypesPool.findType(descriptionType, "C");
+    if (!code.IsEmpty()) return declaredTypeOf(code);
   }
-  return false;
+  Str type, taker;
+  for (const AccessTable& t : tables)
+    writtenValues(t, [&](const Attributes& a, const Str& written) {
+      if (written != value) return;
+      Str own = declaredTypeOf(codeTypeOf(a));
+      if (type.IsEmpty()) {
+        type = own;
+        taker = t.T + "." + a.Id();
+      } else if (own != type) {
+        throw tr("ERROR! The wrapper cannot declare ") + value + tr(": the description has no type ") +
+            descriptionType + tr(", and the columns that take it differ in type (") + taker + ": " + type + ", " +
+            t.T + "." + a.Id() + ": " + own + ").";
+      }
+    });
+  return type;
+}
+
+std::pair<Str, Str> ObjectLayerWriter::auditTypes() {
+  bool userAndTime = false;
+  for (const AccessTable& t : tables) userAndTime = userAndTime || writesUserOrTime(t);
+  if (!userAndTime) return {};
+  return {auditValueType("GUserID", "UserID"), auditValueType("GUserTime", "Date")};
 }
 
 // The connector of the wrapper: one header and one source that include the
@@ -635,8 +688,8 @@ bool ObjectLayerWriter::writesUserOrTime(const AccessTable& t) {
 // the user and the time of the request; where the wrapper's classes write
 // them, the connector declares them for the program that uses the wrapper.
 void ObjectLayerWriter::writeConnector() {
-  bool userAndTime = false;
-  for (const AccessTable& t : tables) userAndTime = userAndTime || writesUserOrTime(t);
+  const auto [userType, timeType] = auditTypes();
+  const bool userAndTime = !userType.IsEmpty() || !timeType.IsEmpty();
   OutputFile headerFile(src("DBConnector.h"));
   LineEmitter h(headerFile.stream());
   h.line("#ifndef DBCONNECTOR_H");
@@ -654,8 +707,8 @@ void ObjectLayerWriter::writeConnector() {
     h.line("// (audit columns, and the values GUserID and GUserTime of the");
     h.line("// description). Defined in DBConnector.cpp; the program that uses the");
     h.line("// wrapper sets both before it adds or updates a row.");
-    h.line("extern Int GUserID;");
-    h.line("extern Date GUserTime;");
+    if (!userType.IsEmpty()) h.line("extern $T$ GUserID;", {{"T", userType}});
+    if (!timeType.IsEmpty()) h.line("extern $T$ GUserTime;", {{"T", timeType}});
     h.line("");
   }
   for (const AccessTable& t : tables) h.line("#include \"b$T$.h\"", {{"T", t.T}});
@@ -669,8 +722,8 @@ void ObjectLayerWriter::writeConnector() {
   c.line("#include \"dbScheme.cc\"");
   if (userAndTime) {
     c.line("");
-    c.line("Int GUserID;");
-    c.line("Date GUserTime;");
+    if (!userType.IsEmpty()) c.line("$T$ GUserID;", {{"T", userType}});
+    if (!timeType.IsEmpty()) c.line("$T$ GUserTime;", {{"T", timeType}});
     c.line("");
   }
   for (const AccessTable& t : tables) c.line("#include \"b$T$.cc\"", {{"T", t.T}});
@@ -681,6 +734,11 @@ void ObjectLayerWriter::writeConnector() {
 
 void ObjectMethodsGenerator::Generate(bool) {
   ObjectLayerWriter(generatedProject(project_), standalone_, noArchive_).write();
+}
+
+void ObjectMethodsGenerator::Check() {
+  ObjectLayerWriter writer(generatedProject(project_), standalone_, noArchive_);
+  if (standalone_) writer.auditTypes();
 }
 
 void ObjectMethodsGenerator::GenerateDBConnector() {

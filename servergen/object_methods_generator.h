@@ -14,6 +14,8 @@ public:
   ObjectMethodsGenerator(Str project, bool standalone, bool noArchive)
       : project_(std::move(project)), standalone_(standalone), noArchive_(noArchive) {}
 
+  // Throws what keeps the layer from being written, before any file is.
+  void Check();
   // Callers pass false.
   void Generate(bool unused);
   // .src/DBConnector.h and .src/DBConnector.cpp.

@@ -152,6 +152,8 @@ void Project::generateAutomakeFile() {
 
 void Project::generateQPX_DBWrapper() {
   unwrapAll(true);  // without the archive audit columns
+  ObjectMethodsGenerator wrapper(name, true, true);
+  wrapper.Check();
   {
     OutputFile header(src("dbScheme.h"));
     OutputFile source(src("dbScheme.cc"));
@@ -162,7 +164,6 @@ void Project::generateQPX_DBWrapper() {
   }
   // The constants of the enumeration items, which the wrapper's defaults name.
   InterfaceMethodsGenerator(dnull, dnull, name).GenerateConsts();
-  ObjectMethodsGenerator wrapper(name, true, true);
   wrapper.Generate(false);
   wrapper.GenerateDBConnector();
 }

@@ -59,8 +59,12 @@ for f in "${nested[@]}" "$main"; do
   fi
 done
 
-# The compiler check of what -server, -server -empty and -qpx write.
-if ! out=$("$here/../syntaxcheck/check_generated_cpp.sh" "$scratch/tarvic" "$scratch/desc" "$main" "${nested[@]}" 2>&1); then
+# The compiler check of what -server, -server -empty and -qpx write; -qpx
+# with the type files of the wrapper's user and time forms.
+qpxdesc=$scratch/qpxdesc
+cp -R "$scratch/desc" "$qpxdesc"
+find "$qpxdesc" -name types.qpx.def -exec sh -c 'for f; do mv "$f" "$(dirname "$f")/types.def"; done' sh {} +
+if ! out=$(CHECK_QPX_INPUT=$qpxdesc "$here/../syntaxcheck/check_generated_cpp.sh" "$scratch/tarvic" "$scratch/desc" "$main" "${nested[@]}" 2>&1); then
   fail "compiler check" "$(echo "$out" | grep -A 2 -m 1 -e '^FAILED' -e ' failed in ' | grep -v '^Project::\|^Parsing\|^unwrapping .* done$')"
 fi
 echo "seed $seed: ok"

@@ -2,6 +2,8 @@
 // description, deterministic per seed: the main project <P>.tsk with its type
 // file types.def and, for some seeds, one or two included or parent projects,
 // each in a folder of its own (<dir>/<Q>/<Q>.tsk with its own types.def).
+// Beside each types.def, types.qpx.def holds the same types with the user and
+// time forms the QPX wrapper is checked with (base_types.h).
 // The first line of standard output names the main description, the following
 // ones the nested descriptions (relative to <dir>), in the order a build
 // generates them: the nested projects first, each by its own run.
@@ -25,6 +27,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "base_types.h"
 
 namespace {
 
@@ -136,15 +140,6 @@ const vector<string> kNestedNames = {"base", "stock", "staff", "geo", "common", 
 const vector<string> kVerbs = {"Find", "Count", "Close", "Check", "Mark", "Review", "Pick", "Tally",
                                "Scan", "Audit", "Merge", "Split", "Renew", "Browse", "Price"};
 const vector<string> kTexts = {"no name", "a \\\"quoted\\\" word", "50%", "x", "edited", "one, two"};
-
-const char* kBaseTypes =
-    "Integer : C = \"Int\", WS = \"CODE\", COMM = \"DP_INT\", qorbex = \"Int\", Name = \"Integer\";\n"
-    "Code : C = \"char*\", WS = \"LTEXT\", COMM = \"DP_STRING\", qorbex = \"Str\", LEN = \"12\", Name = \"Code\";\n"
-    "Text : C = \"char *\", WS = \"LTEXT\", COMM = \"DP_STRING\", qorbex = \"Str\", LEN = \"80\", Name = \"Text\";\n"
-    "Money : C = \"DCurrency\", WS = \"MONEY\", COMM = \"DP_DOUBLE\", qorbex = \"Currency\", Name = \"Money\";\n"
-    "Rate : C = \"Double\", WS = \"DOUBLE\", COMM = \"DP_DOUBLE\", qorbex = \"Double\", Name = \"Rate\";\n"
-    "UserID : C = \"Int\", WS = \"CODE\", COMM = \"DP_INT\", qorbex = \"Int\", Name = \"User\";\n"
-    "Date : C = \"Date\", WS = \"DATE\", COMM = \"DP_STRING\", qorbex = \"Date\", Name = \"Date\";\n";
 
 class Generator {
  public:
@@ -1022,11 +1017,13 @@ string Generator::projectText(int p) {
 }
 
 void Generator::write(const std::filesystem::path& dir) {
+  // One draw for all projects: a nested project declares the same base types.
+  const BaseTypes base(rng_.below(4), rng_.below(4), rng_.chance(70), rng_.chance(70));
   for (size_t p = 0; p < projects_.size(); ++p) {
     const Project& proj = projects_[p];
     std::filesystem::path folder = proj.dir.empty() ? dir : dir / proj.dir;
     std::filesystem::create_directories(folder);
-    string types = kBaseTypes;
+    string types;
     for (const EnumType& e : proj.enums) {
       types += e.name + " : C = \"Int\", WS = \"CODE\", COMM = \"DP_INT\", qorbex = \"Int\", Name = \"" + e.name +
                "\" {\n";
@@ -1040,7 +1037,8 @@ void Generator::write(const std::filesystem::path& dir) {
       }
       types += "}\n";
     }
-    std::ofstream(folder / "types.def") << types;
+    std::ofstream(folder / "types.def") << base.text(false) << types;
+    std::ofstream(folder / "types.qpx.def") << base.text(true) << types;
     std::ofstream(folder / (proj.name + ".tsk")) << projectText(static_cast<int>(p));
   }
   std::cout << projects_.back().name << ".tsk\n";

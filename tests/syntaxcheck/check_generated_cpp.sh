@@ -11,7 +11,8 @@
 # runs; an empty consts.h is put beside every description. The descriptions
 # named after the main one (its parent and included projects) are generated
 # first, each by its own -server run in its own directory, as their builds
-# would be before the main project's.
+# would be before the main project's. CHECK_QPX_INPUT names another input
+# folder for the -qpx run (the same descriptions with other type files).
 set -u
 tarvic=$1
 input=$2
@@ -35,11 +36,11 @@ run() {
   fi
 }
 
-# A fresh copy of the input with the first projects generated.
+# A fresh copy of an input folder with the first projects generated.
 prepare() {
   local work=$scratch/$1
   mkdir -p "$work"
-  cp -R "$input"/. "$work"/
+  cp -R "${2:-$input}"/. "$work"/
   find "$work" -name '*.tsk' -exec sh -c 'for f; do : >"$(dirname "$f")/consts.h"; done' sh {} +
   local first
   for first in ${firsts[@]+"${firsts[@]}"}; do
@@ -92,7 +93,7 @@ run "$empty" "$(basename "$main")" -server -empty
 placeholders "$empty"
 compile empty "$empty" "$(otherProjects "$empty")" .src/i${P}.cc .src/${P}_Container.cc .src/main${P}.cc .src/scheme.cc
 
-qpx=$(prepare qpx)/$dir || exit 1
+qpx=$(prepare qpx "${CHECK_QPX_INPUT:-$input}")/$dir || exit 1
 run "$qpx" "$(basename "$main")" -qpx
 compile qpx "$qpx" "" .src/DBConnector.cpp
 
