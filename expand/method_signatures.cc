@@ -86,13 +86,14 @@ private:
     map_.addInArg(S + F, column->Type(), a->Comment(), a->Group(), a->Hint(), hidden, required, a->Name());
   }
 
-  // S is a class of P: its column F (a reference F gives the key of the class
-  // it refers to) and, when F names a view of S, what identifies S.
+  // S is a class of P: its column F, its own or inherited (a reference F
+  // gives the key of the class it refers to) and, when F names a view of S,
+  // what identifies S.
   void classInput(const Str& P, Project& inP, ClassDesc& source, const Str& F, const Str& S, int hidden,
                   int required) {
-    const Attributes* a = tableColumn(inP, S, F);
-    if (!a) a = source.GetAttribute(F);
-    if (a && inP.tables.getFullList(S).findAttrib(F)) {
+    std::optional<Attributes> column = classColumn(inP, S, F);
+    const Attributes* a = column ? &*column : source.GetAttribute(F);
+    if (column || (a && inP.tables.getFullList(S).findAttrib(F))) {
       map_.addInArg(F, a->Type(), a->Comment(), a->Group(), a->Hint(), hidden, required, a->Name());
     } else if (a) {
       ClassDesc* target = referencedClass(*a, P);

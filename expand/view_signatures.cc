@@ -106,7 +106,8 @@ private:
       if (code >= 0) atom.makeEnum(code);
     }
 
-    AttribList left = leftColumns(p1, F1, S1);
+    bool leftByReference = false;
+    AttribList left = leftColumns(p1, F1, S1, leftByReference);
     if (!atom.isAttrib()) {
       if (left.size() != 1)
         throw unwrapperAt(655) + tr(" In window select statement ") + view_.Id() +
@@ -134,7 +135,10 @@ private:
       Atom copy = atom;
       if (isVirtual) copy.setVirtual();
       copy.getFirstAttr().setColName(l.Id());
-      copy.getFirstAttr().setColType(l.CurClass());
+      // A column reached through a reference attribute keeps the attribute
+      // as its source: the list reads it in the referenced row the attribute
+      // joins, not in some row of the column's class.
+      copy.getFirstAttr().setColType(leftByReference ? S1 : l.CurClass());
       copy.getSecondAttr().setColName(byReference && !r->RefAttr().IsEmpty() ? r->RefAttr() : r->Id());
       if (keyOfClass) copy.getSecondAttr().setColType(F2);
       atoms_.push_back(copy);
@@ -144,8 +148,9 @@ private:
   }
 
   // The columns the left side (F1, S1) names in project 1, the first way that
-  // finds any.
-  AttribList leftColumns(Project& p1, const Str& F1, const Str& S1) {
+  // finds any; `byReference` tells that they are columns of the class the
+  // reference attribute S1 points to.
+  AttribList leftColumns(Project& p1, const Str& F1, const Str& S1, bool& byReference) {
     ClassDesc* named = classIn(p1, S1.IsEmpty() ? F1 : S1);
     ClassDesc* D = named ? named : &K_;
     AttribList* table = p1.tables.getAttribList(D->Id());
@@ -166,6 +171,7 @@ private:
     AttribList X = through ? projectOr(through->Project(), p1).tables.getGenericList(through->Type()) : attributes;
     found = X.findRefAttribs(F1, Str(""));
     if (found.isEmpty()) found = single(X.findAttrib(F1));
+    byReference = through != nullptr && !found.isEmpty();
     if (found.isEmpty()) found = p1.tables.getPK(F1);
     return found;
   }

@@ -84,6 +84,12 @@ Str holderOf(Project& project, const Str& start, const Str& id) {
 
 bool hasNoTable(const ClassDesc& cls) { return !cls.HaveObject() && !cls.IsSQLView(); }
 
+Str readHolderOf(Project& project, const Str& cls, const Str& declarer, const Str& id) {
+  const Str holder = holderOf(project, declarer, id);
+  const ClassDesc* kept = classIn(project, holder);
+  return kept && hasNoTable(*kept) ? holderOf(project, cls, id) : holder;
+}
+
 std::optional<Attributes> storedKeyOf(Project& own, const ClassDesc& cls, const Attributes& reference,
                                       const Str& field) {
   const ClassDesc* target = classIn(projectOr(reference.Project(), own), reference.Type());
@@ -106,7 +112,7 @@ std::optional<Operand> referenceColumnOf(Project& own, const Attributes& referen
   const Attributes* found = generic.findAttrib(field);
   if (!found) return std::nullopt;
   if (column) *column = *found;
-  const Str holder = holderOf(projectOr(found->Project(), home), found->CurClass(), field);
+  const Str holder = readHolderOf(projectOr(found->Project(), home), type, found->CurClass(), field);
   Operand operand{reference.Id(), field, {}};
   if (holder != type) {
     operand.alias = reference.Id() + holder;

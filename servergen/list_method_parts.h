@@ -42,6 +42,12 @@ std::optional<Attributes> argumentColumnOf(Project& own, const ClassDesc& cls, c
 // it reaches it through; only one table of the family holds it. `start`
 // itself when no table holds the column.
 Str holderOf(Project& project, const Str& start, const Str& id);
+// The class whose table a list reads the column `id` of the class `cls` in,
+// `declarer` being the class the column comes from: its holder, as holderOf
+// finds it from `declarer`. A class without table keeps no rows, but the key
+// it hands down is stored again in the tables of its subclasses: then the
+// holder from `cls` up is taken instead.
+Str readHolderOf(Project& project, const Str& cls, const Str& declarer, const Str& id);
 
 // The alias of the part `part` (an ancestor class) of the table entry
 // `alias`, whose table is `table`: the entry itself for its own table; the

@@ -228,7 +228,7 @@ void ListMethodWriter::addColumnTables() {
     AttribList generic = home.tables.getGenericList(S);
     const Attributes* column = generic.findAttrib(F);
     if (!column) throw unresolvedDetails(1925, view, S, F);
-    const Str owner = holderOf(home, column->CurClass(), F);
+    const Str owner = readHolderOf(home, S, column->CurClass(), F);
     const Str alias = owner == S ? owner : S + owner;
     addTable(alias, TblLocator(home.name, owner), construct, true);
     if (owner != S) {
@@ -243,7 +243,7 @@ void ListMethodWriter::addColumnTables() {
 // it; a key column that the class's table repeats brings that table too.
 void ListMethodWriter::projectOwnColumn(const Attributes& column) {
   const Str& F = column.Id();
-  const Str owner = holderOf(own, column.CurClass(), F);
+  const Str owner = readHolderOf(own, C, column.CurClass(), F);
   addTable(owner, TblLocator("", owner), F, true);
   const Attributes* inOwnTable = tableColumn(own, C, F);
   if (inOwnTable && inOwnTable->CurClass() != owner)

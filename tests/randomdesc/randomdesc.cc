@@ -26,6 +26,7 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base_types.h"
@@ -163,6 +164,7 @@ class Generator {
   string ref(int from, int target) const;
   int top(int c) const { return classes_[c].parent < 0 ? c : top(classes_[c].parent); }
   vector<const Attr*> allAttrs(int c) const;
+  vector<string> sharedKey(int c) const;
   vector<Column> keyColumns(int c) const;
   vector<Column> refColumns(const Attr& a) const;
   std::set<string> familyNames(int c) const;
@@ -199,6 +201,16 @@ vector<const Attr*> Generator::allAttrs(int c) const {
     if (k == c || classes_[k].hasTable())
       for (const Attr& a : classes_[k].attrs) out.push_back(&a);
   return out;
+}
+
+// The key a subclass of a virtual root shares with it: the subclass's own
+// table stores it, so a list of the subclass reads it, though no other
+// column of the root.
+vector<string> Generator::sharedKey(int c) const {
+  vector<string> names;
+  if (classes_[c].parent >= 0 && !classes_[top(c)].hasTable())
+    for (const Column& k : keyColumns(c)) names.push_back(k.name);
+  return names;
 }
 
 vector<Column> Generator::refColumns(const Attr& a) const {
@@ -575,8 +587,11 @@ string Generator::typedArg(int c, bool input) {
           (classes_[k].project == classes_[c].project || isMain))
         others.push_back(static_cast<int>(k));
     int o = others.empty() ? c : rng_.pick(others);
-    for (const Attr& t : classes_[o].attrs)
-      if (!t.isRef && !t.isVirtual) return ref(c, o) + "." + t.name;
+    // Its own column or one it inherits, named by the class.
+    vector<const Attr*> cols;
+    for (const Attr* t : allAttrs(o))
+      if (!t->isRef && !t->isVirtual) cols.push_back(t);
+    if (!cols.empty()) return ref(c, o) + "." + rng_.pick(cols)->name;
   }
   return a->name;
 }
@@ -722,7 +737,7 @@ string Generator::condition(int c, vector<string>& cols) {
   static const char* signs[] = {" = ", " != ", " > ", " < ", " >= ", " <= "};
   string sign = signs[rng_.below(6)];
   for (int tries = 0; tries < 20; ++tries) {
-    int form = rng_.below(11);
+    int form = rng_.below(12);
     if (form == 0 && !typed.empty()) {
       // An own or inherited column with a literal, an enumeration item or the user.
       const Attr* a = rng_.pick(typed);
@@ -791,7 +806,22 @@ string Generator::condition(int c, vector<string>& cols) {
         string lit = a.isRef || a.isVirtual ? "" : literalFor(a.kind, a.type);
         if (!lit.empty()) return ref(c, t) + "." + a.name + sign + lit;
       }
-    } else if (form >= 8 && !typed.empty()) {
+    } else if (form == 8 && !refs.empty()) {
+      // A column reached through a reference attribute against a column of
+      // the class of one kind; the column is named unlike every column of
+      // the class's family, which would be found first.
+      const Attr* r = rng_.pick(refs);
+      if (!r->named || !classes_[r->target].hasTable()) continue;
+      std::set<string> near = familyNames(c);
+      vector<std::pair<const Attr*, const Attr*>> pairs;
+      for (const Attr* t : allAttrs(r->target))
+        if (!t->isRef && !t->isVirtual && !near.count(t->name))
+          for (const Attr* b : right)
+            if (b->kind == t->kind && b->type == t->type) pairs.push_back({t, b});
+      if (pairs.empty()) continue;
+      const auto& [t, b] = rng_.pick(pairs);
+      return r->name + "." + t->name + sign + b->name;
+    } else if (form >= 9 && !typed.empty()) {
       const Attr* a = rng_.pick(typed);
       string lit = literalFor(a->kind, a->type);
       if (!lit.empty()) return a->name + sign + lit;
@@ -812,6 +842,7 @@ void Generator::addViews(int c) {
     } while (viewNames_.count(name) || methodNames_.count(name));
     viewNames_.insert(name);
     vector<const Attr*> attrs = allAttrs(c);
+    vector<string> shared = sharedKey(c);
     vector<string> cols;
     vector<bool> plainCols;
     vector<string> written;
@@ -821,7 +852,11 @@ void Generator::addViews(int c) {
       const Attr* a = rng_.pick(attrs);
       string col;
       bool plain = false;
-      if (a->isVirtual) {
+      if (!shared.empty() && form >= 80 && form < 95) {
+        // The key of the virtual root, by its name or named by the class.
+        col = (rng_.chance(50) ? k.name + "." : "") + rng_.pick(shared);
+        plain = true;
+      } else if (a->isVirtual) {
         // A virtual attribute is no column of a list.
       } else if (form < 40 && !a->isRef) {
         col = a->name;  // own or inherited
@@ -833,10 +868,10 @@ void Generator::addViews(int c) {
             if (&b == a) col = classes_[x].name + "." + a->name;
         plain = col.rfind(k.name + ".", 0) == 0;
       } else if (form < 80 && a->isRef && a->named && !a->isVirtual && classes_[a->target].hasTable()) {
-        vector<const Attr*> far;
+        vector<string> far = sharedKey(a->target);
         for (const Attr* t : allAttrs(a->target))
-          if (!t->isRef && !t->isVirtual) far.push_back(t);
-        if (!far.empty()) col = a->name + "." + rng_.pick(far)->name;
+          if (!t->isRef && !t->isVirtual) far.push_back(t->name);
+        if (!far.empty()) col = a->name + "." + rng_.pick(far);
       } else if (form < 88 && inFamily(c)) {
         col = classes_[top(c)].name + "Type";
       } else if (form < 100) {

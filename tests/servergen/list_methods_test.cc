@@ -65,6 +65,10 @@ const char* const shop =
     "  Attributes { Integer id, PK \"Number\"; Virtual Integer since \"Since\"; }\n"
     "  Views { DataWindow VisitList \"Visits\" { id; Select id > since; } }\n"
     "}\n"
+    "Class Note \"Note\" {\n"
+    "  Attributes { Integer id, PK \"Number\"; Person writer \"Writer\"; Text text \"Text\"; }\n"
+    "  Views { DataWindow Signed \"Signed\" { id, writer.given; Select writer.given = text | writer.title = text; } }\n"
+    "}\n"
     "Class Purchase \"Purchase\" {\n"
     "  Attributes { Integer id, PK \"Number\"; }\n"
     "  Methods { View Listing(Purchase.id); }\n"
@@ -438,6 +442,27 @@ TEST_F(ListMethods, LeftOperandThroughReference) {
             "  cursor.Set((pOrder->buyerid==pbuyer->id ) && ( pbuyer->name==\"x\"));\n"
             "\n"
             "  r->AddColumn(\"Qty\",AC_Int);\n" +
+                tail);
+}
+
+// Compared with a column of the class, it is read there too: in the
+// referenced row, its inherited part joined to it, and not in some row of
+// the referenced class, which nothing joins.
+TEST_F(ListMethods, LeftOperandThroughReferenceComparedWithColumn) {
+  EXPECT_EQ(list("Note", "Signed"),
+            "ListResult * main :: NoteGetSigned ( int SortNo ) {\n"
+            "  ListResult* r=new ListResult(\"Signed\");\n"
+            "  KVCursor cursor(rdb);\n"
+            "  Note pNote;\n"
+            "  Person pwriter;\n"
+            "  Party pwriterParty;\n"
+            "\n"
+            "  cursor.Project() << pNote->id << pwriter->given;\n"
+            "  cursor.Set((pNote->writerid==pwriter->id && pwriter->id==pwriterParty->id ) && ( "
+            "pwriter->given==pNote->text || pwriterParty->title==pNote->text));\n"
+            "\n"
+            "  r->AddColumn(\"Number\",AC_Int);\n"
+            "  r->AddColumn(\"Given\",AC_Str);\n" +
                 tail);
 }
 
