@@ -79,8 +79,9 @@ std::map<Str, StandardMethod> standardMethods(Project& project) {
   for (const auto& [T, cls] : project.classes) {
     if (!cls || !cls->HaveObject() || !project.objects.count(T)) continue;
     const bool root = cls->Parent().IsEmpty();
+    const Str& owner = T;  // clang 14 lets no lambda capture a structured binding
     auto add = [&](const Str& name, bool chosen) {
-      if (chosen) names[name] = {T, false};
+      if (chosen) names[name] = {owner, false};
     };
     add(T + "Add", !cls->IsSingular());
     add(T + "Update", true);
