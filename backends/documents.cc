@@ -7,6 +7,7 @@
 #include "rt/output_file.h"
 #include "servergen/dnull.h"
 #include "servergen/interface_methods_generator.h"
+#include "servergen/server_names.h"
 
 int Project::generateZDB(bool checkOnly) {
   unwrapAll(false);
@@ -44,9 +45,11 @@ int Project::printDOC(const Str& targetDir) {
 
 // The interface generator runs over the null sink: what lasts of it is the
 // standard methods it registers in the method map, which the WSDL document
-// publishes.
+// publishes. A declared method of a standard method's name would be
+// replaced there, or published twice, so the main project refuses it first.
 int Project::generateWSDL(bool checkOnly) {
   unwrapAll(false);
+  if (!checkOnly) checkStandardMethodNames(*this);
   InterfaceMethodsGenerator(dnull, dnull, name).Generate(false);
   if (!checkOnly) OutputFile(Str("wsdl/") + name + ".wsdl").close();
   return 1;

@@ -228,6 +228,12 @@ void addStandardInputs(Project& project) {
     if (!desc.output.isEmpty() || !desc.owner) continue;
     ViewWindow* view = viewFilledBy(*desc.owner, desc.name);
     if (!view) continue;
+    // The list's sort number is an argument of its own: a method argument
+    // of that name would declare one parameter twice.
+    if (desc.input.findAttrib("SortNo"))
+      throw "The method " + desc.owner->Id() + "::" + desc.name + " fills the view " + view->Id() +
+          ", which gives it the sort argument SortNo, and has an argument SortNo of its own; rename or drop that "
+          "one.";
     desc.resultType = "ListResult";
     map.addInArg("SortNo", "Integer", "", "", "", 0, 0, "");
     const AttrLocator* first = view->GetFirstOutputArg();

@@ -174,6 +174,24 @@ Str referenceNameOf(const Attributes& column) {
   return column.Id().substr(0, id > ref ? id - ref : 0);
 }
 
+Str listMethodName(const Str& C, const Str& input, const AttribList& filter) {
+  if (filter.isEmpty()) return C + input;
+  const Attributes& first = *filter.begin();
+  return C + referenceNameOf(first) + first.RefClass() + "_" + input;
+}
+
+std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, AttribList columns) {
+  ViewWindow* view = cls.GetView(cls.Id() + "List");
+  if (!view) return {};
+  for (const Atom& atom : view->getAtoms())
+    if (argumentColumnOf(own, cls, atom)) return {};
+  std::vector<AttribList> filters;
+  int n = 1;
+  for (AttribList group = columns.findNextFK(n); !group.isEmpty(); group = columns.findNextFK(n))
+    filters.push_back(group);
+  return filters;
+}
+
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc) {
   std::vector<ForeignKeyJoin> joins;
   for (const auto& [alias, entry] : desc.tables) {

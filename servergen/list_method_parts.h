@@ -98,6 +98,18 @@ std::optional<Operand> referenceColumnOf(Project& own, const Attributes& referen
 // name: the name of the reference it belongs to.
 Str referenceNameOf(const Attributes& column);
 
+// The name of the list of class `C` that a view with the standard input
+// `input` gives: C followed by the input; for a list filtered by the key
+// group `filter`, the group's reference name, its referenced class and "_"
+// stand before the input (<C><reference><Class>_<input>).
+Str listMethodName(const Str& C, const Str& input, const AttribList& filter);
+
+// The key filters of the class's key-filtered lists, one foreign-key group
+// of the table columns `columns` each: the class needs the view <C>List,
+// and no condition of that view may compare with a value the caller passes.
+// None otherwise.
+std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, AttribList columns);
+
 // One join along a foreign key: the column of the table under `alias` and
 // the alias of the table it points to.
 struct ForeignKeyJoin {

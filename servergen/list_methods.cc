@@ -451,12 +451,9 @@ std::unique_ptr<TableDesc> InterfaceMethodsGenerator::GenerateListMethod(ClassDe
   view->SIReset();
   if (view->SINext()) base = view->SICStandardInput();
   if (own.methods.findByName(cls->Id() + " :: " + base)) return nullptr;
-  if (!filter.isEmpty()) {
-    const Attributes& first = *filter.begin();
-    base = referenceNameOf(first) + first.RefClass() + "_" + base;
-  }
+  const Str name = listMethodName(cls->Id(), base, filter);
   ListMethodWriter writer(source_, project_, own, *cls, *view, filter, findTablePK(cls, view));
-  std::unique_ptr<TableDesc> desc = writer.write(cls->Id() + base);
+  std::unique_ptr<TableDesc> desc = writer.write(name);
   noteTableProjects(own, *desc);
   return desc;
 }

@@ -48,5 +48,5 @@ private:
   std::ostream& source_;
   std::ostream& header2_;
   std::ostream& source2_;
-  std::ostream& enums_;  // never written by the operations in use
+  [[maybe_unused]] std::ostream& enums_;  // never written by the operations in use
 };

@@ -2,12 +2,14 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 #include "model/class_desc.h"
 #include "model/methods.h"
 #include "model/process_state.h"
 #include "model/project.h"
 #include "model/windows.h"
+#include "servergen/list_method_parts.h"
 
 namespace {
 
@@ -57,6 +59,24 @@ bool takesClassName(const Str& method) {
          method == "MoveToArc";
 }
 
+// The server methods a declared method of class C takes: none for an
+// internal method, which is a member of C's object-layer class; its name,
+// or C followed by it for the names above. A declared GetAbstract is C's own
+// read of the abstract record, which the servers publish as <C>GetAbstract,
+// while its stub keeps the plain name: it takes both.
+std::vector<Str> serverMethodsOf(const Str& C, const Methods& m) {
+  if (m.IsInternal()) return {};
+  if (takesClassName(m.Id())) return {C + m.Id()};
+  if (m.Id() == "GetAbstract") return {m.Id(), C + m.Id()};
+  return {m.Id()};
+}
+
+// The method a view calls first for its standard input; empty when none.
+Str standardInputOf(ViewWindow& view) {
+  view.SIReset();
+  return view.SINext() ? view.SICStandardInput() : Str("");
+}
+
 // A standard method: the class it is written for, and whether a method that
 // class declares under the same name takes its place (the history list).
 struct StandardMethod {
@@ -79,8 +99,9 @@ std::map<Str, StandardMethod> standardMethods(Project& project) {
   for (const auto& [T, cls] : project.classes) {
     if (!cls || !cls->HaveObject() || !project.objects.count(T)) continue;
     const bool root = cls->Parent().IsEmpty();
+    const Str& owner = T;  // clang 14 lets no lambda capture a structured binding
     auto add = [&](const Str& name, bool chosen) {
-      if (chosen) names[name] = {T, false};
+      if (chosen) names[name] = {owner, false};
     };
     add(T + "Add", !cls->IsSingular());
     add(T + "Update", true);
@@ -92,12 +113,35 @@ std::map<Str, StandardMethod> standardMethods(Project& project) {
     add(T + "GetArcList", cls->GetView(T + "List") != nullptr);
     names[T + "GetHistList"] = {T, true};
     for (ViewWindow* view = cls->GetFirstView(); view; view = cls->GetNextView()) {
-      view->SIReset();
-      Str input = view->SINext() ? view->SICStandardInput() : Str("");
+      Str input = standardInputOf(*view);
       add(T + input, !input.IsEmpty() && !cls->checkMethod(input));
     }
   }
   return names;
+}
+
+// The key-filtered lists beside the view <T>List, whose filters are the
+// foreign-key groups of T's table: the expanded tables give their names.
+// As for the view's own list, none where T declares the view's input.
+void addKeyFilteredLists(Project& project, std::map<Str, StandardMethod>& names) {
+  for (const auto& [T, cls] : project.classes) {
+    AttribList* columns = project.tables.getAttribList(T);
+    if (!cls || !cls->HaveObject() || !project.objects.count(T) || !columns) continue;
+    ViewWindow* view = cls->GetView(T + "List");
+    const Str input = view ? standardInputOf(*view) : Str("");
+    if (!view || project.methods.findByName(T + " :: " + input)) continue;
+    for (const AttribList& filter : keyFiltersOf(project, *cls, *columns))
+      names[listMethodName(T, input, filter)] = {T, false};
+  }
+}
+
+// A declared method of class C named like a standard method is refused,
+// unless it takes that method's place.
+void refuseStandardName(const std::map<Str, StandardMethod>& standard, const Str& C, const Methods& m) {
+  auto same = standard.find(m.Id());
+  if (same != standard.end() && !(same->second.replaceable && same->second.cls == C))
+    throw "The method " + C + "::" + m.Id() + " is named like the standard method " + m.Id() + " of class " +
+        same->second.cls + "; rename it.";
 }
 
 }  // namespace
@@ -114,20 +158,24 @@ void checkServerNames(Project& project, bool withStandardMethods) {
   for (const auto& [C, cls] : project.classes) {
     if (!cls) continue;
     for (Methods* m = cls->GetFirstMethod(); m; m = cls->GetNextMethod()) {
+      refuseStandardName(standard, C, *m);
       const Str full = C + "::" + m->Id();
-      auto same = standard.find(m->Id());
-      if (same != standard.end() && !(same->second.replaceable && same->second.cls == C))
-        throw "The method " + full + " is named like the standard method " + m->Id() + " of class " +
-              same->second.cls + "; rename it.";
-      // Internal methods are members of the class's own object-layer class.
-      if (m->IsInternal()) continue;
-      const Str name = takesClassName(m->Id()) ? C + m->Id() : m->Id();
-      auto [earlier, fresh] = served.emplace(name, full);
-      if (!fresh)
-        throw "The methods " + earlier->second + " and " + full + " both become the server method " + name +
+      for (const Str& name : serverMethodsOf(C, *m)) {
+        auto [earlier, fresh] = served.emplace(name, full);
+        if (!fresh)
+          throw "The methods " + earlier->second + " and " + full + " both become the server method " + name +
               "; rename one of them.";
+      }
     }
   }
+}
+
+void checkStandardMethodNames(Project& project) {
+  std::map<Str, StandardMethod> standard = standardMethods(project);
+  addKeyFilteredLists(project, standard);
+  for (const auto& [C, cls] : project.classes)
+    if (cls)
+      for (Methods* m = cls->GetFirstMethod(); m; m = cls->GetNextMethod()) refuseStandardName(standard, C, *m);
 }
 
 void checkWrapperName(const Project& project) { requireCppName(project); }

@@ -16,6 +16,7 @@
 #include "servergen/object_methods_generator.h"
 #include "servergen/scheme_generator.h"
 #include "servergen/script_generator.h"
+#include "servergen/server_names.h"
 #include "servergen/shell_generator.h"
 
 namespace {
@@ -67,6 +68,7 @@ void Project::generateCppSources(bool checkOnly) {
     scheme.Generate(tables, "", "");
     return;
   }
+  checkStandardMethodNames(*this);
   writeInterface(name, false, [](InterfaceMethodsGenerator& interface) { interface.Generate(false); });
   {
     OutputFile header(src("scheme.h"));

@@ -82,7 +82,6 @@ private:
   void writeViewLists(const TableLists& t);
   void writeGetHistList(const TableLists& t);
 
-  bool hasVirtualAtom(const TableLists& t, ViewWindow& view);
   AttribList auditColumns(const TableLists& t);
 
   InterfaceMethodsGenerator& generator;
@@ -292,20 +291,9 @@ void StandardMethodsWriter::writeMoveToArc(const TableLists& t) {
   c.line("");
 }
 
-// Whether a column-to-column condition of the view reaches a virtual column
-// (or is marked virtual itself): such a view cannot be filtered by a key.
-bool StandardMethodsWriter::hasVirtualAtom(const TableLists& t, ViewWindow& view) {
-  for (const Atom& atom : view.getAtoms())
-    if (argumentColumnOf(project, *t.cls, atom)) return true;
-  return false;
-}
-
 void StandardMethodsWriter::writeKeyFilteredLists(const TableLists& t) {
   ViewWindow* view = t.cls->GetView(t.T + "List");
-  AttribList cols(t.COLS);
-  int group = 1;
-  for (AttribList fk = cols.findNextFK(group); !fk.isEmpty(); fk = cols.findNextFK(group))
-    if (view && !hasVirtualAtom(t, *view)) generator.GenerateListMethod(t.cls, view, fk);
+  for (AttribList& filter : keyFiltersOf(project, *t.cls, t.COLS)) generator.GenerateListMethod(t.cls, view, filter);
 }
 
 void StandardMethodsWriter::writeViewLists(const TableLists& t) {
