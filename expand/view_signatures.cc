@@ -108,6 +108,13 @@ private:
 
     bool leftByReference = false;
     AttribList left = leftColumns(p1, F1, S1, leftByReference);
+    // A virtual attribute has no column that a list could read; it stands
+    // only on the right, where the list takes it as an argument.
+    for (const Attributes& l : left)
+      if (l.IsVirtual())
+        throw unwrapperAt(637) + tr(" In window select statement ") + view_.Id() + tr(" the attribute ") +
+            (S1.IsEmpty() ? F1 : S1 + "." + F1) +
+            tr(" is virtual: it has no column to compare, and may stand only on the right side.");
     if (!atom.isAttrib()) {
       if (left.size() != 1)
         throw unwrapperAt(655) + tr(" In window select statement ") + view_.Id() +

@@ -827,7 +827,9 @@ string Generator::condition(int c, vector<string>& cols) {
       if (!lit.empty()) return a->name + sign + lit;
     }
   }
-  return attrs[0]->name + " != \"NULL\"";
+  // A stored column: own or inherited, else the key the class shares with
+  // its virtual root (every class has one or the other).
+  return (typed.empty() ? sharedKey(c)[0] : typed[0]->name) + " != \"NULL\"";
 }
 
 void Generator::addViews(int c) {
