@@ -47,6 +47,8 @@ struct HandWritten {
   bool readsGet;         // GetForUpdate: answers what <C>Get answers
   bool asDeclared;       // the declared parameters: a data packet, or the
                          // arguments followed by the record keys
+  Str result;            // the result type: the entry's, or that of the
+                         // standard method the member is published as
 };
 
 // The parameters of the member: the declared ones, or, for a read or the
@@ -88,18 +90,20 @@ std::vector<HandWritten> handWritten(Project& project) {
   const ClassDesc* cls = classOf(project);
   Str C = map.IdPair().first;
   Str M = map.Name();
-  if (M == "Add" || M == "Update") return {{C + M, &m, false, true}};
-  if (!oneOf(M, {"Get", "GetForUpdate", "MoveToArc", "GetAbstract"})) return {{M, &m, false, true}};
+  if (M == "Add" || M == "Update") return {{C + M, &m, false, true, m.resultType}};
+  if (!oneOf(M, {"Get", "GetForUpdate", "MoveToArc", "GetAbstract"})) return {{M, &m, false, true, m.resultType}};
   if (M == "GetAbstract" || !hasStandardMethods(project, cls) || !cls->Parent().IsEmpty()) return {};
+  // The full server publishes these under the standard methods' results,
+  // whatever the description declares them to return.
   if (M == "MoveToArc") {
     if (cls->IsSingular()) return {};
-    return {{C + M, &m, false, false}};
+    return {{C + M, &m, false, false, "ErrorMessage"}};
   }
   const MethodDesc* get = M == "Get" ? &m : map.findByName(C + " :: Get");
   if (!get) return {};
-  if (M == "GetForUpdate") return {{C + M, get, true, false}};
-  if (map.findByName(C + " :: GetForUpdate")) return {{C + M, get, false, false}};
-  return {{C + "GetForUpdate", get, true, false}, {C + M, get, false, false}};
+  if (M == "GetForUpdate") return {{C + M, get, true, false, "ItemResult"}};
+  if (map.findByName(C + " :: GetForUpdate")) return {{C + M, get, false, false, "ItemResult"}};
+  return {{C + "GetForUpdate", get, true, false, "ItemResult"}, {C + M, get, false, false, "ItemResult"}};
 }
 
 // The first project other than `self`, in name order, that the run brought
@@ -166,7 +170,7 @@ void InterfaceMethodsGenerator::GenerateEmpty() {
   while (map.next()) {
     for (const HandWritten& member : handWritten(project))
       h.line("  $R$ * $M$ $A$;",
-             {{"R", member.of->resultType}, {"M", member.name}, {"A", parametersOf(member, true)}});
+             {{"R", member.result}, {"M", member.name}, {"A", parametersOf(member, true)}});
   }
 
   h.line("  static void* __OrvaleExecutor(class $P$ *,DataPacket *,unsigned);", {{"P", P}});
@@ -215,7 +219,7 @@ void InterfaceMethodsGenerator::GenerateBung(bool emptyServer) {
     for (const HandWritten& member : handWritten(project)) {
       const MethodDesc& of = *member.of;
       out.line("$R$ * $P$ :: $M$ $A$ {",
-               {{"R", of.resultType}, {"P", P}, {"M", member.name}, {"A", parametersOf(member, false)}});
+               {{"R", member.result}, {"P", P}, {"M", member.name}, {"A", parametersOf(member, false)}});
       if (member.readsGet) {
         out.line("  return $C$Get($A$);", {{"C", C}, {"A", of.input.printArgs()}});
       } else {

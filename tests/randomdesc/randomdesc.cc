@@ -722,6 +722,18 @@ void Generator::addMethods(int c) {
     k.declared.push_back(name);
     if (plain) k.plainMethods.push_back(name);
   }
+  if (rng_.chance(12)) {
+    // The class's own read or archiving of a record by its key, which the
+    // servers publish under the standard method's name (<C>Get, ...).
+    static const char* reads[] = {"const Get", "GetForUpdate", "MoveToArc"};
+    string line = string("    ") + reads[rng_.below(3)] + "(";
+    int written = 0;
+    for (const Attr& a : k.attrs)
+      if (a.isKey) line += (written++ ? ", " : "") + a.name;
+    line += ")";
+    if (rng_.chance(50)) line += " returns " + typedArg(c, false);
+    k.methodLines.push_back(line + ";");
+  }
 }
 
 // One comparison of a selection of a view of c; cols are the view's columns.
