@@ -144,6 +144,17 @@ void refuseStandardName(const std::map<Str, StandardMethod>& standard, const Str
         same->second.cls + "; rename it.";
 }
 
+// The lists and the history list take their sort number as the argument
+// SortNo beside the record keys and the virtual columns their conditions
+// compare: a key or virtual attribute of that name would declare one
+// parameter twice.
+void refuseSortNoAttribute(ClassDesc& cls) {
+  for (Attributes* a = cls.GetFirstAttribute(); a; a = cls.GetNextAttribute())
+    if (a->Id() == "SortNo" && (a->IsVirtual() || a->IsProperty("PK") || a->IsProperty("SK") || a->IsProperty("GK")))
+      throw "The attribute " + cls.Id() + "." + a->Id() +
+          " is named like the sort argument SortNo that the server's lists take beside it; rename it.";
+}
+
 }  // namespace
 
 void checkAutomakeNames() {
@@ -157,6 +168,7 @@ void checkServerNames(Project& project, bool withStandardMethods) {
   std::map<Str, Str> served;  // server method -> "<class>::<method>" that gives it
   for (const auto& [C, cls] : project.classes) {
     if (!cls) continue;
+    if (withStandardMethods) refuseSortNoAttribute(*cls);
     for (Methods* m = cls->GetFirstMethod(); m; m = cls->GetNextMethod()) {
       refuseStandardName(standard, C, *m);
       const Str full = C + "::" + m->Id();

@@ -15,7 +15,8 @@ void checkAutomakeNames();
 // classes and headers, so none may be a C++ keyword or "main". Then the
 // declared methods of `project` must give distinct server methods, and with
 // `withStandardMethods` (the full server) none may take the name of a
-// standard method that the class model names.
+// standard method that the class model names, and no key or virtual
+// attribute the name of the lists' sort argument SortNo.
 void checkServerNames(Project& project, bool withStandardMethods);
 
 // After the expansion, in the full server and the WSDL step, which both
