@@ -162,18 +162,23 @@ private:
     ClassDesc* D = named ? named : &K_;
     AttribList* table = p1.tables.getAttribList(D->Id());
     AttribList generic = p1.tables.getGenericList(D->Id());
+    AttribList attributes = D->getFullAttribList();
+    const Attributes* through = S1.IsEmpty() ? nullptr : attributes.findAttrib(S1);
+    // S1.F1 through a reference attribute S1 names F1 of the referenced
+    // class, not a column F1 of D's own (which would read the wrong row, or
+    // a virtual attribute no table holds); only the foreign-key column S1 + F1
+    // is D's.
+    const bool ownF1 = S1.IsEmpty() || named || !through;
     const Str joined = S1 + F1;
     AttribList found = single(table ? table->findAttrib(joined) : nullptr);
     if (found.isEmpty()) found = single(generic.findAttrib(joined));
-    if (found.isEmpty()) found = single(generic.findAttrib(F1));
-    if (found.isEmpty() && table) found = table->findRefAttribs(F1, Str(""));
+    if (found.isEmpty() && ownF1) found = single(generic.findAttrib(F1));
+    if (found.isEmpty() && ownF1 && table) found = table->findRefAttribs(F1, Str(""));
     // A reference D inherits: the columns it produced in its ancestor's
     // table. A reference attribute S1 leads to F1 instead, in its class.
     if (found.isEmpty() && (S1.IsEmpty() || named)) found = generic.findRefAttribs(F1, Str(""));
     if (!found.isEmpty()) return found;
     // Through the attribute S1 of D, or among D's attributes.
-    AttribList attributes = D->getFullAttribList();
-    const Attributes* through = S1.IsEmpty() ? nullptr : attributes.findAttrib(S1);
     // The class a reference attribute points to may be another project's.
     AttribList X = through ? projectOr(through->Project(), p1).tables.getGenericList(through->Type()) : attributes;
     found = X.findRefAttribs(F1, Str(""));

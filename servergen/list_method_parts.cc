@@ -127,17 +127,20 @@ Operand leftOperandOf(Project& own, const ClassDesc& cls, const ViewWindow& view
   Project& home = projectOr(left.PName, own);
   Str source = left.SName.IsEmpty() ? cls.Id() : left.SName;
   AttribList list = home.tables.getFullGenericList(source);
-  if (list.isEmpty()) list = own.tables.getFullGenericList(cls.Id());
+  if (list.isEmpty()) {
+    // A column of the class a reference attribute points to: the expansion
+    // found it in the referenced class, before any column of the class's
+    // own of that name (only the foreign-key columns are the class's own).
+    const Attributes* reference = cls.GetAttribute(left.SName);
+    if (reference && reference->Id() != reference->Type() && !isBaseType(reference->Type()))
+      if (std::optional<Operand> through = referenceColumnOf(own, *reference, left.FName)) return *through;
+    list = own.tables.getFullGenericList(cls.Id());
+  }
   if (const Attributes* column = list.findAttrib(left.FName)) {
     const Str holder = holderOf(projectOr(column->Project(), own), column->CurClass(), left.FName);
     const Str alias = holder + atom.getFirstAttr().alias();
     return {alias, left.FName, {{alias, TblLocator("", holder)}}};
   }
-  // A column of the class a reference attribute points to, compared with a
-  // value: the expansion found it in the referenced class.
-  const Attributes* reference = cls.GetAttribute(left.SName);
-  if (reference && reference->Id() != reference->Type() && !isBaseType(reference->Type()))
-    if (std::optional<Operand> through = referenceColumnOf(own, *reference, left.FName)) return *through;
   throw unresolvedDetails(1968, view, source, left.FName);
 }
 

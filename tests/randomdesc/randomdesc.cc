@@ -820,14 +820,12 @@ string Generator::condition(int c, vector<string>& cols) {
       }
     } else if (form == 8 && !refs.empty()) {
       // A column reached through a reference attribute against a column of
-      // the class of one kind; the column is named unlike every column of
-      // the class's family, which would be found first.
+      // the class of one kind (the class may have a column of that name too).
       const Attr* r = rng_.pick(refs);
       if (!r->named || !classes_[r->target].hasTable()) continue;
-      std::set<string> near = familyNames(c);
       vector<std::pair<const Attr*, const Attr*>> pairs;
       for (const Attr* t : allAttrs(r->target))
-        if (!t->isRef && !t->isVirtual && !near.count(t->name))
+        if (!t->isRef && !t->isVirtual)
           for (const Attr* b : right)
             if (b->kind == t->kind && b->type == t->type) pairs.push_back({t, b});
       if (pairs.empty()) continue;
