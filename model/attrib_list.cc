@@ -175,6 +175,14 @@ AttribList AttribList::findNextFK(int& n) {
   return group;
 }
 
+std::vector<AttribList> AttribList::foreignKeyGroups() const {
+  AttribList walked = *this;
+  std::vector<AttribList> groups;
+  int n = 1;
+  for (AttribList group = walked.findNextFK(n); !group.isEmpty(); group = walked.findNextFK(n)) groups.push_back(group);
+  return groups;
+}
+
 AttribList AttribList::getWithInit() {
   AttribList withInit;
   reset();

@@ -3,6 +3,7 @@
 // key, method arguments, view results) with one cursor, lookups and filtered
 // copies. Walk it with reset() then while (next()) ... getAttrib().
 #include <list>
+#include <vector>
 
 #include "model/attributes.h"
 #include "rt/str.h"
@@ -49,6 +50,8 @@ public:
   // Filtered copies.
   AttribList findRefAttribs(const Str& attr, const Str& cls) const;
   AttribList findNextFK(int& n);
+  // Every foreign-key group, in order, as findNextFK walks them from 1.
+  std::vector<AttribList> foreignKeyGroups() const;
   AttribList getWithInit();
   AttribList getFromTail(int k) const;
   AttribList removeArcs() const;

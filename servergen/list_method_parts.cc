@@ -183,16 +183,12 @@ Str listMethodName(const Str& C, const Str& input, const AttribList& filter) {
   return C + referenceNameOf(first) + first.RefClass() + "_" + input;
 }
 
-std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, AttribList columns) {
+std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, const AttribList& columns) {
   ViewWindow* view = cls.GetView(cls.Id() + "List");
   if (!view) return {};
   for (const Atom& atom : view->getAtoms())
     if (argumentColumnOf(own, cls, atom)) return {};
-  std::vector<AttribList> filters;
-  int n = 1;
-  for (AttribList group = columns.findNextFK(n); !group.isEmpty(); group = columns.findNextFK(n))
-    filters.push_back(group);
-  return filters;
+  return columns.foreignKeyGroups();
 }
 
 std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc) {
@@ -201,9 +197,7 @@ std::vector<ForeignKeyJoin> foreignKeyJoins(Project& own, const TableDesc& desc)
     Project& home = projectOr(entry.table.project, own);
     AttribList* tableColumns = home.tables.getAttribList(entry.table.table);
     if (!tableColumns) continue;
-    AttribList columns(*tableColumns);
-    int n = 1;
-    for (AttribList group = columns.findNextFK(n); !group.isEmpty(); group = columns.findNextFK(n)) {
+    for (const AttribList& group : tableColumns->foreignKeyGroups()) {
       const Attributes& first = *group.begin();
       // Only an entry of the referenced table is a target: two classes of
       // one list may have references of one name to different tables.

@@ -108,7 +108,7 @@ Str listMethodName(const Str& C, const Str& input, const AttribList& filter);
 // of the table columns `columns` each: the class needs the view <C>List,
 // and no condition of that view may compare with a value the caller passes.
 // None otherwise.
-std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, AttribList columns);
+std::vector<AttribList> keyFiltersOf(Project& own, const ClassDesc& cls, const AttribList& columns);
 
 // One join along a foreign key: the column of the table under `alias` and
 // the alias of the table it points to.

@@ -420,8 +420,7 @@ void InterfaceMethodsGenerator::printCheckOnNULL(AttribList columns) {
 void InterfaceMethodsGenerator::printCheckOnExist(AttribList columns) {
   Project* project = projectMap.find(project_);
   LineEmitter c(source_);
-  int group = 1;
-  for (AttribList fk = columns.findNextFK(group); !fk.isEmpty(); fk = columns.findNextFK(group)) {
+  for (const AttribList& fk : columns.foreignKeyGroups()) {
     const Attributes& first = *fk.begin();
     const Str& R = first.RefClass();
     if (!project || !project->objects.count(R)) continue;
